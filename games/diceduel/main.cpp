@@ -1,0 +1,6 @@
+#include "diceduel.hpp"
+
+int main() {
+  game();
+  return 0;
+}
