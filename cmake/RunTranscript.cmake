@@ -7,6 +7,8 @@
 # standard output equals CASE.out byte for byte, and, when CASE.files/ exists,
 # WORK then holds exactly the files in CASE.files/ with the same bytes.
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var PROGRAM CASE WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "RunTranscript.cmake needs -D${var}=...")
