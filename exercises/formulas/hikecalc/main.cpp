@@ -1,0 +1,8 @@
+#include "hikecalc.hpp"
+
+#include <iostream>
+
+int main() {
+  std::cout << hikingTime(5.0, -4000.0) << std::endl;
+  return 0;
+}

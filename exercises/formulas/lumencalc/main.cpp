@@ -1,0 +1,17 @@
+#include "lumencalc.hpp"
+
+#include <cstdlib>
+#include <iostream>
+
+// Two passes: draw a distance (0 to 9) and a brightness (0 to 49) from the
+// unseeded rand(), name them and print their luminosity.
+int main() {
+  for (int pass = 0; pass < 2; ++pass) {
+    const double distance = static_cast<double>(std::rand() % 10);
+    const double brightness = static_cast<double>(std::rand() % 50);
+    std::cout << "If distance is " << distance << " and  brightness is " << brightness
+              << " then luminosity is:" << std::endl;
+    std::cout << luminosity(distance, brightness) << std::endl;
+  }
+  return 0;
+}

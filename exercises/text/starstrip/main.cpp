@@ -1,0 +1,10 @@
+#include "starstrip.hpp"
+
+#include <iostream>
+#include <string>
+
+int main() {
+  const std::string text = "etwr3**23dbsh*";
+  std::cout << removeStars(text);
+  return 0;
+}

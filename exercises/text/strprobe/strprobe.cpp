@@ -1,0 +1,109 @@
+#include "strprobe.hpp"
+
+#include <climits>
+#include <cstddef>
+#include <iostream>
+#include <utility>
+
+std::string sub;
+std::string str;
+int looped;
+
+namespace {
+
+// Whether position i is one the scans visit: 0 to the text's length inclusive.
+bool inScan(int i, const std::string& text) {
+  return i >= 0 && static_cast<std::size_t>(i) <= text.size();
+}
+
+// The character at position i; at the length this is the terminating NUL.
+char at(const std::string& text, int i) { return text[static_cast<std::size_t>(i)]; }
+
+} // namespace
+
+int getWordCount(std::string text) {
+  int count = 0;
+  for (int i = 1; static_cast<std::size_t>(i) <= text.size(); ++i) {
+    if (at(text, i) == ' ') {
+      ++count;
+    }
+  }
+  // Summed wide, then narrowed: a text of over a billion characters with many
+  // spaces wraps instead of overflowing.
+  return static_cast<int>(static_cast<long long>(count) + static_cast<long long>(text.size()));
+}
+
+int getDigitCount(std::string text) {
+  int count = 0;
+  for (int i = 0; static_cast<std::size_t>(i) <= text.size(); ++i) {
+    // Signed on purpose: bytes 128 to 255 come out negative and never count.
+    const int d = static_cast<signed char>(at(text, i)) - '0';
+    if (d >= 0 && d <= 9) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+int getLastIndex(char c, std::string text) {
+  if (text.empty()) {
+    return -1;
+  }
+  int result = -2;
+  for (int i = 0; static_cast<std::size_t>(i) <= text.size(); ++i) {
+    if (at(text, i) == c) {
+      result = i;
+    }
+  }
+  return result;
+}
+
+int getMatchCount(std::string pattern, std::string text) {
+  sub = std::move(pattern);
+  str = std::move(text);
+  if (sub.empty() || str.empty()) {
+    return -1;
+  }
+  if (str.size() < sub.size()) {
+    return -2;
+  }
+  for (int i = 0; static_cast<std::size_t>(i) <= str.size(); ++i) {
+    if (at(str, i) == sub[0]) {
+      charloop(i, 0);
+    }
+  }
+  return looped;
+}
+
+// The walk is a loop, not a call per character, so a pattern of millions of
+// characters needs no stack. It never reads past str's terminator: a NUL in
+// sub matches that terminator only as sub's last character, and a start from
+// which the rest of sub cannot end at or before the terminator fails at once
+// (it could only fail later), which keeps long uniform texts linear. Direct
+// calls with sub empty or i outside 0 to str's length return 0.
+int charloop(int i, int j) {
+  if (sub.empty() || !inScan(i, str)) {
+    return 0;
+  }
+  const std::size_t last = sub.size() - 1;
+  // A negative j turns into a huge size here and is turned away as well.
+  if (static_cast<std::size_t>(j) > last) {
+    return 0;
+  }
+  std::size_t t = static_cast<std::size_t>(i);
+  std::size_t p = static_cast<std::size_t>(j);
+  if (t + (last - p) > str.size()) {
+    return 0;
+  }
+  for (; str[t] == sub[p]; ++t, ++p) {
+    if (p == last) {
+      std::cout << "Successful loop" << std::endl;
+      // Stays at the largest int rather than overflowing.
+      if (looped < INT_MAX) {
+        ++looped;
+      }
+      return p == static_cast<std::size_t>(j) ? 1 : 0;
+    }
+  }
+  return 0;
+}

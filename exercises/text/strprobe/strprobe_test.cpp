@@ -1,0 +1,250 @@
+#include "console.hpp"
+#include "strprobe.hpp"
+
+#include <climits>
+#include <cstddef>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace std::string_literals; // "a\0b"s keeps its NUL characters
+
+// n lines of "Successful loop".
+std::string lines(int n) {
+  std::string out;
+  for (int k = 0; k < n; ++k) {
+    out += "Successful loop\n";
+  }
+  return out;
+}
+
+// Every test starts as a fresh program would: no total, no stored strings.
+class Strprobe : public ::testing::Test {
+protected:
+  void SetUp() override {
+    looped = 0;
+    sub.clear();
+    str.clear();
+  }
+};
+
+TEST_F(Strprobe, WordCountAddsSpacesAfterTheFirstCharacterToTheLength) {
+  const struct {
+    std::string text;
+    int count;
+  } cases[] = {
+      {"", 0},      {" ", 1},   {" a b", 5},   {"hello", 5},
+      {"a b c", 7}, {"   ", 5}, {"\0 \0"s, 4}, {"\xff \x80", 4},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(getWordCount(c.text), c.count) << '"' << c.text << '"';
+  }
+}
+
+TEST_F(Strprobe, DigitCountCountsOnlyZeroToNine) {
+  const struct {
+    std::string text;
+    int count;
+  } cases[] = {
+      {"a1b22", 3},
+      {"907", 3},
+      {"", 0},
+      {"0123456789", 10},
+      {"/:", 0},               // the neighbours of '0' and '9'
+      {"\xb0\xb5\xb9\xff", 0}, // digits with the high bit set
+      {"1\0"
+       "2\0"s,
+       2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(getDigitCount(c.text), c.count) << '"' << c.text << '"';
+  }
+}
+
+TEST_F(Strprobe, LastIndexFindsTheHighestPositionTerminatorIncluded) {
+  const struct {
+    char c;
+    std::string text;
+    int index;
+  } cases[] = {
+      {'a', "banana", 5},
+      {'q', "banana", -2},
+      {'x', "", -1},
+      {'\0', "", -1},
+      {'\0', "abc", 3},
+      {'z', "zebra", 0},
+      {'\0', "a\0b"s, 3},
+      {'b', "a\0b\0"s, 2},
+      {'\xff', "\xff a\xff b", 3},
+      {'\x80', "\x80\x7f\x80", 2},
+      {'\x7f', "\xff", -2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(getLastIndex(c.c, c.text), c.index)
+        << "char " << int{c.c} << " in \"" << c.text << '"';
+  }
+}
+
+TEST_F(Strprobe, MatchCountReturnsTheRunningTotalAcrossCalls) {
+  CoutCapture out;
+  EXPECT_EQ(getMatchCount("ab", "abab"), 2);
+  EXPECT_EQ(getMatchCount("ab", "abab"), 4);
+  EXPECT_EQ(out.str(), lines(4));
+}
+
+TEST_F(Strprobe, RejectedCallsStoreBothStringsAndLeaveTheTotal) {
+  const struct {
+    std::string pattern, text;
+    int result;
+  } cases[] = {
+      {"", "x", -1}, {"x", "", -1}, {"", "", -1}, {"abc", "ab", -2}, {"a\0\0"s, "\0\0"s, -2},
+  };
+  for (const auto& c : cases) {
+    looped = 7;
+    CoutCapture out;
+    EXPECT_EQ(getMatchCount(c.pattern, c.text), c.result);
+    EXPECT_EQ(looped, 7);
+    EXPECT_EQ(sub, c.pattern);
+    EXPECT_EQ(str, c.text);
+    EXPECT_EQ(out.str(), "");
+  }
+}
+
+TEST_F(Strprobe, MatchCountCountsEachOccurrenceIncludingOverlaps) {
+  const struct {
+    std::string pattern, text;
+    int found;
+  } cases[] = {
+      {"abc", "xab", 0},
+      {"aa", "aaa", 2},
+      {"aba", "ababa", 2},
+      {"a", "banana", 3},
+      {"\xff\xfe", "\xff\xfe\xff\xfe\xff", 2},
+      {"\0"s, "abc", 1},               // the terminator
+      {"\0"s, "a\0b\0c"s, 3},          // two embedded NULs and the terminator
+      {"b\0"s, "ab", 1},               // ends on the terminator
+      {"b\0x"s, "aab", 0},             // would need a position past the terminator
+      {"\0\0"s, "a\0"s, 1},            // the text's NUL, then the terminator
+      {std::string(3, 'a'), "aaa", 1}, // the start at 1 cannot fit
+  };
+  for (const auto& c : cases) {
+    looped = 10;
+    CoutCapture out;
+    EXPECT_EQ(getMatchCount(c.pattern, c.text), 10 + c.found)
+        << '"' << c.pattern << "\" in \"" << c.text << '"';
+    EXPECT_EQ(out.str(), lines(c.found));
+  }
+}
+
+// Notes, at every flush of the stream, the running total and what was
+// written since the previous flush.
+class FlushLog : public std::stringbuf {
+public:
+  std::string log;
+
+protected:
+  int sync() override {
+    log += std::to_string(looped) + ' ' + str();
+    str("");
+    return 0;
+  }
+};
+
+TEST_F(Strprobe, EachLineIsFlushedBeforeItIsCounted) {
+  // The lines are all alike; what can be seen of their order is that each one
+  // reaches the console, flushed, before looped counts it.
+  FlushLog flushes;
+  std::streambuf* saved = std::cout.rdbuf(&flushes);
+  getMatchCount("aa", "aaaa");
+  std::cout.rdbuf(saved);
+  EXPECT_EQ(flushes.log, "0 Successful loop\n1 Successful loop\n2 Successful loop\n");
+}
+
+TEST_F(Strprobe, TenMillionCharacterPatternMatchesAnEqualTextOnce) {
+  // A call per pattern character would overflow the stack; a walk from every
+  // start to the end of the text would take hours.
+  const std::string text(10'000'000, 'a');
+  CoutCapture out;
+  EXPECT_EQ(getMatchCount(text, text), 1);
+  EXPECT_EQ(out.str(), lines(1));
+}
+
+TEST_F(Strprobe, CharloopReturnsOneOnlyWhenItsOwnPositionCompletesTheMatch) {
+  sub = "ab";
+  str = "xab";
+  CoutCapture out;
+  EXPECT_EQ(charloop(1, 0), 0); // matches, but through a later position
+  EXPECT_EQ(charloop(2, 1), 1);
+  EXPECT_EQ(charloop(0, 0), 0); // no match
+  EXPECT_EQ(looped, 2);
+  EXPECT_EQ(out.str(), lines(2));
+}
+
+TEST_F(Strprobe, CharloopTurnsAwayPositionsOutsideTheStrings) {
+  str = "ab";
+  sub = "";
+  EXPECT_EQ(charloop(0, 0), 0);
+  sub = "\0"s;
+  const struct {
+    int i, j;
+  } cases[] = {{-1, 0}, {3, 0}, {INT_MIN, 0}, {INT_MAX, 0}, {2, -1}, {2, 1}, {2, INT_MAX}};
+  CoutCapture out;
+  for (const auto& c : cases) {
+    EXPECT_EQ(charloop(c.i, c.j), 0) << c.i << ", " << c.j;
+  }
+  EXPECT_EQ(charloop(2, 0), 1); // the one valid call: NUL at the terminator
+  EXPECT_EQ(out.str(), lines(1));
+}
+
+TEST_F(Strprobe, TotalStopsAtTheLargestInt) {
+  looped = INT_MAX;
+  CoutCapture out;
+  EXPECT_EQ(getMatchCount("a", "a"), INT_MAX);
+  EXPECT_EQ(out.str(), lines(1));
+}
+
+TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnRandomStrings) {
+  // A fixed seed keeps failures reproducible. The reference appends the
+  // terminator to the text and counts occurrences with find, so an occurrence
+  // may end on the terminator but never reach past it.
+  std::mt19937 gen(20261208);
+  std::uniform_int_distribution<int> len(0, 6), pick(0, 2);
+  const char alphabet[] = {'a', 'b', '\0'};
+  auto draw = [&] {
+    std::string s(static_cast<std::size_t>(len(gen)), ' ');
+    for (char& ch : s) {
+      ch = alphabet[pick(gen)];
+    }
+    return s;
+  };
+
+  for (int round = 0; round < 3000; ++round) {
+    const std::string pattern = draw(), text = draw();
+    const int before = looped;
+    int expected = 0, found = 0;
+    if (pattern.empty() || text.empty()) {
+      expected = -1;
+    } else if (text.size() < pattern.size()) {
+      expected = -2;
+    } else {
+      const std::string whole = text + '\0';
+      for (auto at = whole.find(pattern); at != std::string::npos;
+           at = whole.find(pattern, at + 1)) {
+        ++found;
+      }
+      expected = before + found;
+    }
+    CoutCapture out;
+    ASSERT_EQ(getMatchCount(pattern, text), expected)
+        << "pattern \"" << pattern << "\" (" << pattern.size() << ") text \"" << text << "\" ("
+        << text.size() << ')';
+    ASSERT_EQ(looped, before + found);
+    ASSERT_EQ(out.str(), lines(found));
+  }
+}
+
+} // namespace
