@@ -1,0 +1,15 @@
+#include "coursegreet.hpp"
+
+#include <iostream>
+
+int main() {
+  std::cout << "Enter a CS course number" << std::endl;
+  // The only read: end of input, a non-number or a number too large for an
+  // int all leave the course number at 0.
+  if (!(std::cin >> a)) {
+    a = 0;
+  }
+  std::cout << "Hello, CS " << a << " World!" << std::endl;
+  sheeeeeiiiittt();
+  return 0;
+}

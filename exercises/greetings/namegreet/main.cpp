@@ -1,0 +1,6 @@
+#include "namegreet.hpp"
+
+int main() {
+  converse();
+  return 0;
+}

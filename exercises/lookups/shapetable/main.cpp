@@ -1,0 +1,9 @@
+#include "shapetable.hpp"
+
+#include <iostream>
+
+int main() {
+  const std::string name = shapeName(2);
+  std::cout << name << std::endl;
+  return 0;
+}
