@@ -6,6 +6,11 @@
 # input when there is none). The case passes when the exit status is 0,
 # standard output equals CASE.out byte for byte, and, when CASE.files/ exists,
 # WORK then holds exactly the files in CASE.files/ with the same bytes.
+#
+# A wrapper command, such as cmake/memcheck, runs the program when one is
+# given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
+# (a ;-list: the command and its arguments). The wrapper's exit status and
+# standard error count as the program's.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -14,6 +19,10 @@ foreach(var PROGRAM CASE WORK)
     message(FATAL_ERROR "RunTranscript.cmake needs -D${var}=...")
   endif()
 endforeach()
+
+if(NOT DEFINED WRAPPER)
+  set(WRAPPER "$ENV{TRANSCRIPT_WRAPPER}")
+endif()
 
 set(failures "")
 
@@ -38,7 +47,7 @@ if(EXISTS ${CASE}.in)
 endif()
 
 execute_process(
-  COMMAND ${PROGRAM}
+  COMMAND ${WRAPPER} ${PROGRAM}
   WORKING_DIRECTORY ${cwd}
   INPUT_FILE ${input}
   OUTPUT_FILE ${WORK}/stdout

@@ -1,10 +1,43 @@
 // A stand-in program for testing the transcript runner: copies standard input
 // to standard output byte for byte. A first line "touch" also creates
-// touched.txt; a first line "fail" makes the exit status 3.
+// touched.txt; a first line "fail" makes the exit status 3. Two first lines
+// give memcheck something to find: "leak" drops the only pointer to a heap
+// block, and "invalid read" reads bytes that valgrind has been told are off
+// limits (to the program they are ordinary bytes of a live buffer, so the
+// read is well defined when valgrind is not watching).
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <string>
+
+#if __has_include(<valgrind/memcheck.h>)
+#include <valgrind/memcheck.h>
+#else
+#define VALGRIND_MAKE_MEM_NOACCESS(address, size) static_cast<void>(0)
+#define VALGRIND_MAKE_MEM_DEFINED(address, size) static_cast<void>(0)
+#endif
+
+namespace {
+
+// Volatile, so the compiler can neither drop the allocation nor the reads.
+char* volatile kept;
+
+void leak() {
+  kept = new char[64];
+  kept = nullptr;
+}
+
+char readForbidden() {
+  const auto buffer = std::make_unique<char[]>(16);
+  VALGRIND_MAKE_MEM_NOACCESS(buffer.get(), 16);
+  const volatile char* bytes = buffer.get();
+  const char c = bytes[8];
+  VALGRIND_MAKE_MEM_DEFINED(buffer.get(), 16);
+  return c;
+}
+
+} // namespace
 
 int main() {
   const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
@@ -12,6 +45,12 @@ int main() {
   const std::string first = input.substr(0, input.find('\n'));
   if (first == "touch") {
     std::ofstream("touched.txt") << "touched\n";
+  }
+  if (first == "leak") {
+    leak();
+  }
+  if (first == "invalid read" && readForbidden() != 0) {
+    std::cout << "never: the buffer starts zeroed\n";
   }
   return first == "fail" ? 3 : 0;
 }
