@@ -5,8 +5,13 @@
 #   main.cpp         the executable NAME, placed in build/bin
 #   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST (optional)
 #   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
+#   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
+#                    installed with the executable and checked by mandoc
 
-set(SUITE_TRANSCRIPT_RUNNER ${CMAKE_CURRENT_LIST_DIR}/RunTranscript.cmake)
+include(GNUInstallDirs)
+
+set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
 
 # Compiler options shared by every target of the suite.
 add_library(suite_options INTERFACE)
@@ -59,9 +64,28 @@ function(suite_program name)
     target_link_libraries(${name} PRIVATE ${name}_lib)
   endif()
 
+  set(page "")
+  foreach(section IN ITEMS 1 6)
+    if(EXISTS ${dir}/${name}.${section})
+      set(page ${dir}/${name}.${section})
+      install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+    endif()
+  endforeach()
+  if(page STREQUAL "")
+    message(FATAL_ERROR "${name} has no manual page ${name}.1 or ${name}.6 in ${dir}")
+  endif()
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_DIRS ${dir})
+
   if(NOT SUITE_BUILD_TESTS)
     return()
   endif()
+
+  add_test(NAME ${name}.manpage COMMAND ${CMAKE_COMMAND} -DPAGE=${page} -P
+                                        ${SUITE_CMAKE_DIR}/LintManPage.cmake)
+  set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
+                                                   "mandoc is not installed")
 
   if(EXISTS ${dir}/${name}_test.cpp)
     add_executable(${name}_test ${name}_test.cpp)

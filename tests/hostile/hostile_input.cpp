@@ -47,7 +47,9 @@ std::string randomBytes(std::mt19937& gen, std::size_t size) {
 }
 
 // Words and separators that a reader of characters, words and integers must
-// cope with.
+// cope with. Numbers sit at and just beyond the int range; the largest int
+// itself is left out, since a course number that large legitimately asks for
+// two billion lines.
 std::string tokenStream(std::mt19937& gen, std::size_t count) {
   static const std::vector<std::string_view> tokens = {"y",
                                                        "n",
@@ -64,7 +66,7 @@ std::string tokenStream(std::mt19937& gen, std::size_t count) {
                                                        "+4",
                                                        "-",
                                                        "+",
-                                                       "2147483647",
+                                                       "2147483648",
                                                        "abc",
                                                        "-2147483648",
                                                        "0x1",

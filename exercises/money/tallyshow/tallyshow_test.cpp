@@ -13,6 +13,9 @@ struct Shown {
   std::string line;
 };
 
+// Names each case in test listings by the line it expects.
+void PrintTo(const Shown& shown, std::ostream* os) { *os << ::testing::PrintToString(shown.line); }
+
 class DisplayLine : public ::testing::TestWithParam<Shown> {};
 
 TEST_P(DisplayLine, ShowsTheCountAndTheTotalToTwoDecimals) {

@@ -1,0 +1,49 @@
+# Installation of the whole suite, the Debian package, and the tests that
+# prove both. Included after every program has been wired, so the list of
+# programs is complete.
+
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small console games and exercise programs")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Twenty-two small, independent programs for the Linux console: two games\n\
+played against the computer (diceduel, marblepile) and twenty short exercise\n\
+programs: string searches, array transforms, formulas, lookup tables, money\n\
+totals and greetings. Each reads only standard input and writes only standard\n\
+output, and comes with a manual page.")
+set(CPACK_PACKAGE_CONTACT
+    "Console suite maintainers <maintainers@users.noreply.c-seed-8b8b4cdd.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+if(NOT SUITE_BUILD_TESTS)
+  return()
+endif()
+
+get_property(programs GLOBAL PROPERTY SUITE_PROGRAMS)
+get_property(dirs GLOBAL PROPERTY SUITE_PROGRAM_DIRS)
+# Lists travel to the check scripts with '|' in place of ';'.
+string(REPLACE ";" "|" programs "${programs}")
+string(REPLACE ";" "|" dirs "${dirs}")
+
+# Runs SCRIPT.cmake as the test suite.CHECK, with the list of programs.
+function(suite_delivery_check check script)
+  add_test(
+    NAME suite.${check}
+    COMMAND
+      ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${PROJECT_BINARY_DIR}/${check}-check
+      -DPROGRAMS=${programs} -DDIRS=${dirs} -DEXPECTED=22 -P ${SUITE_CMAKE_DIR}/${script}.cmake)
+  # Both install from the same build tree: one at a time.
+  set_tests_properties(suite.${check} PROPERTIES LABELS ${check} RESOURCE_LOCK build-install
+                                                 TIMEOUT 600)
+endfunction()
+
+suite_delivery_check(install CheckInstall)
+suite_delivery_check(package CheckPackage)

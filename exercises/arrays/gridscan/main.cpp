@@ -1,0 +1,9 @@
+#include "gridscan.hpp"
+
+#include <iostream>
+
+int main() {
+  int grid[2][2] = {{1, 2}, {3, 4}};
+  std::cout << minElement(grid, 2) << std::endl;
+  return 0;
+}

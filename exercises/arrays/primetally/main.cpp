@@ -1,0 +1,9 @@
+#include "primetally.hpp"
+
+#include <iostream>
+
+int main() {
+  int values[5] = {0, 1, 2, 3, 4};
+  std::cout << isPrime(values, 5);
+  return 0;
+}

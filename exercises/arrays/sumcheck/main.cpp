@@ -1,0 +1,12 @@
+#include "sumcheck.hpp"
+
+#include <iostream>
+
+int main() {
+  int values[3];
+  for (int i = 0; i <= 2; ++i) {
+    values[i] = i + 1;
+  }
+  std::cout << check(values, 3);
+  return 0;
+}
