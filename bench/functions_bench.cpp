@@ -7,13 +7,17 @@
 // Command-line flags of Google Benchmark work as usual and come after the
 // defaults set here, so --benchmark_filter=getWordCount or
 // --benchmark_repetitions=1 narrow a run.
+#include "peaksmooth.hpp"
+#include "primetally.hpp"
 #include "starstrip.hpp"
 #include "strprobe.hpp"
+#include "sumcheck.hpp"
 #include "workloads.hpp"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -73,10 +77,46 @@ const TextCase textCases[] = {
      }},
 };
 
-// The largest text, made once; each benchmark copies the prefix it needs.
+// One run of a measured job on an array of ints, which it may change.
+using IntJob = long long (*)(std::vector<int>&);
+
+struct IntCase {
+  const char* name;
+  const char* standardName;
+  IntJob function;
+  IntJob standard;
+};
+
+int count(const std::vector<int>& values) { return static_cast<int>(values.size()); }
+
+const IntCase intCases[] = {
+    {"replaceNums", "std::max + std::vector copy",
+     [](std::vector<int>& v) -> long long {
+       replaceNums(v.data(), count(v));
+       return v[1];
+     },
+     [](std::vector<int>& v) -> long long {
+       standardReplaceNums(v.data(), count(v));
+       return v[1];
+     }},
+    {"check", "std::accumulate",
+     [](std::vector<int>& v) -> long long { return check(v.data(), count(v)); },
+     [](std::vector<int>& v) -> long long { return standardCheck(v.data(), count(v)); }},
+    {"isPrime", "std::accumulate (closed form)",
+     [](std::vector<int>& v) -> long long { return isPrime(v.data(), count(v)); },
+     [](std::vector<int>& v) -> long long { return standardIsPrime(v.data(), count(v)); }},
+};
+
+// The largest text and array, made once; each benchmark copies the prefix it
+// needs.
 const std::string& fullText() {
   static const std::string text = benchText(static_cast<std::size_t>(largest));
   return text;
+}
+
+const std::vector<int>& fullInts() {
+  static const std::vector<int> values = benchInts(static_cast<std::size_t>(largest) / sizeof(int));
+  return values;
 }
 
 void runText(benchmark::State& state, TextJob job) {
@@ -84,6 +124,18 @@ void runText(benchmark::State& state, TextJob job) {
   const std::string text(fullText(), 0, bytes);
   for (auto _ : state) {
     benchmark::DoNotOptimize(job(text));
+  }
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+// replaceNums changes its array in place, so later iterations work on
+// smoothed values; neither version's cost depends on the values.
+void runInts(benchmark::State& state, IntJob job) {
+  const auto count =
+      static_cast<std::ptrdiff_t>(static_cast<std::size_t>(state.range(0)) / sizeof(int));
+  std::vector<int> values(fullInts().begin(), fullInts().begin() + count);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(job(values));
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -246,6 +298,13 @@ int main(int argc, char** argv) {
     registerAll(benchmark::RegisterBenchmark((std::string(c.name) + "/function").c_str(), runText,
                                              c.function));
     registerAll(benchmark::RegisterBenchmark((std::string(c.name) + "/standard").c_str(), runText,
+                                             c.standard));
+    rows.push_back({c.name, c.standardName});
+  }
+  for (const IntCase& c : intCases) {
+    registerAll(benchmark::RegisterBenchmark((std::string(c.name) + "/function").c_str(), runInts,
+                                             c.function));
+    registerAll(benchmark::RegisterBenchmark((std::string(c.name) + "/standard").c_str(), runInts,
                                              c.standard));
     rows.push_back({c.name, c.standardName});
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <string_view>
 
 namespace {
@@ -88,4 +89,27 @@ std::string standardRemoveStars(const std::string& text) {
   std::string kept(text.size(), '\0');
   kept.erase(std::remove_copy(text.begin(), text.end(), kept.begin(), '*'), kept.end());
   return kept;
+}
+
+void standardReplaceNums(int* values, int n) {
+  if (n <= 0) {
+    return;
+  }
+  const std::vector<int> before(values, values + n);
+  for (int i = 1; i < n - 1; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    values[i] = std::max({before[at - 1], before[at], before[at + 1]});
+  }
+}
+
+int standardCheck(const int* values, int n) {
+  return n <= 0 ? 0 : static_cast<int>(std::accumulate(values, values + n, 0LL));
+}
+
+int standardIsPrime(const int* values, int n) {
+  if (n < 0) {
+    return n;
+  }
+  return std::accumulate(values, values + n, 0,
+                         [](int result, int v) { return result + (v < 0) + 2 * (v == 2); });
 }

@@ -38,3 +38,12 @@ int standardLastIndex(char c, const std::string& text);
 int standardMatchCount(const std::string& pattern, const std::string& text);
 // removeStars: the text without its asterisks, by std::remove_copy.
 std::string standardRemoveStars(const std::string& text);
+
+// replaceNums: keeps a copy of the values as they were, then sets each
+// interior element to std::max of its three in the copy.
+void standardReplaceNums(int* values, int n);
+// check: std::accumulate, summed wide and narrowed as check does.
+int standardCheck(const int* values, int n);
+// isPrime: its result worked out directly with std::accumulate, as the
+// number of negative elements plus twice the number of 2s (n when n < 0).
+int standardIsPrime(const int* values, int n);

@@ -1,11 +1,16 @@
 #include "console.hpp"
+#include "peaksmooth.hpp"
+#include "primetally.hpp"
 #include "starstrip.hpp"
 #include "strprobe.hpp"
+#include "sumcheck.hpp"
 #include "workloads.hpp"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -79,6 +84,46 @@ TEST(Workloads, StandardTextJobsAgreeWithTheFunctionsOnAwkwardText) {
         << testing::PrintToString(pattern) << " in " << testing::PrintToString(text);
     EXPECT_EQ(standardRemoveStars(text), removeStars(text)) << testing::PrintToString(text);
   }
+}
+
+// The array jobs on the given values: replaceNums and its counterpart must
+// leave equal arrays, check and isPrime must return equal results.
+void expectArrayJobsAgree(std::vector<int> values) {
+  const int n = static_cast<int>(values.size());
+  const std::string shown = testing::PrintToString(values);
+  EXPECT_EQ(standardCheck(values.data(), n), check(values.data(), n)) << shown;
+  EXPECT_EQ(standardIsPrime(values.data(), n), isPrime(values.data(), n)) << shown;
+  std::vector<int> smoothed = values;
+  replaceNums(smoothed.data(), n);
+  standardReplaceNums(values.data(), n);
+  EXPECT_EQ(values, smoothed) << shown;
+}
+
+TEST(Workloads, StandardArrayJobsAgreeWithTheFunctions) {
+  expectArrayJobsAgree(benchInts(65536));
+  expectArrayJobsAgree({});
+  expectArrayJobsAgree({2});
+  expectArrayJobsAgree({5, 1});
+  expectArrayJobsAgree({INT_MIN, INT_MAX, -1, 0, 1, 2, 3, 4, 6, 12, 60, 720720, INT_MAX - 1});
+  // Short arrays of small values: peaks, plateaus, 2s and negatives.
+  std::mt19937 draws(11);
+  for (int k = 0; k < 2000; ++k) {
+    std::vector<int> values(draws() % 7);
+    for (int& v : values) {
+      v = static_cast<int>(draws() % 9) - 3;
+    }
+    expectArrayJobsAgree(values);
+  }
+}
+
+TEST(Workloads, ArrayJobsGivenANegativeCountAgree) {
+  int values[] = {2, -1};
+  EXPECT_EQ(standardCheck(values, -3), check(values, -3));
+  EXPECT_EQ(standardIsPrime(values, -3), isPrime(values, -3));
+  standardReplaceNums(values, -3);
+  replaceNums(values, -3);
+  EXPECT_EQ(values[0], 2);
+  EXPECT_EQ(values[1], -1);
 }
 
 } // namespace

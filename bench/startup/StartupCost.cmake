@@ -2,7 +2,9 @@
 # program in the default and the static build, of its floor and of the
 # do-nothing C++ programs, and prints them as a table with the ratios:
 #   cmake -DPROGRAMS=build-bench/startup/programs.cmake -DWORK=scratch-dir -P StartupCost.cmake
-# Each run starts in an empty working directory with empty standard input.
+# Each run starts in an empty working directory with empty standard input and
+# an empty environment (start-up walks the environment, so its size would show
+# in the counts).
 # Before counting, the script checks that each program and its floor leave the
 # same standard output and the same files.
 
@@ -35,7 +37,7 @@ function(measure exe prefix)
   file(REMOVE_RECURSE ${cwd})
   file(MAKE_DIRECTORY ${cwd})
   execute_process(
-    COMMAND ${VALGRIND} --tool=callgrind --callgrind-out-file=${WORK}/callgrind.out ${exe}
+    COMMAND env -i ${VALGRIND} --tool=callgrind --callgrind-out-file=${WORK}/callgrind.out ${exe}
     WORKING_DIRECTORY ${cwd}
     INPUT_FILE /dev/null
     OUTPUT_VARIABLE stdout
@@ -69,6 +71,8 @@ endfunction()
 measure(${minimal} minimal)
 measure(${minimal_runtime} runtime)
 measure(${minimal_static} minimal_static)
+measure(${one_char} one_char)
+measure(${one_char_static} one_char_static)
 
 string(CONCAT table
     "| Program | Output bytes | Default build | / do-nothing C++ with its runtime (target <= 1.10) "
@@ -96,11 +100,16 @@ foreach(program IN LISTS programs)
          "| ${static_ir} | ${to_floor} | ${floor_ir} | ${met} |\n")
 endforeach()
 
+ratio(${one_char_ir} ${runtime_ir} one_char_to_runtime)
+ratio(${one_char_static_ir} ${minimal_static_ir} one_char_to_floor)
 string(APPEND table
-       "\nInstructions of one run, counted by callgrind. Do-nothing C++ program "
-       "(int main() { return 0; }): ${runtime_ir} when it loads the C++ runtime "
-       "as the programs do, ${minimal_ir} when the linker leaves the runtime out, "
-       "${minimal_static_ir} linked statically.\n")
+       "\nInstructions of one run, counted by callgrind, in an empty environment. "
+       "Do-nothing C++ program (int main() { return 0; }): ${runtime_ir} when it loads the C++ "
+       "runtime as the programs do, ${minimal_ir} when the linker leaves the runtime out, "
+       "${minimal_static_ir} linked statically (as much as a floor). A program that writes one "
+       "character through std::cout: ${one_char_ir} (${one_char_to_runtime} x the do-nothing "
+       "program with its runtime), ${one_char_static_ir} linked statically "
+       "(${one_char_to_floor} x the static do-nothing program).\n")
 if(missed)
   string(JOIN ", " missed ${missed})
   string(APPEND table "Targets missed by: ${missed}\n")
