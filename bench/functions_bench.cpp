@@ -14,7 +14,6 @@
 #include "sumcheck.hpp"
 #include "workloads.hpp"
 
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <climits>
 #include <cstddef>
