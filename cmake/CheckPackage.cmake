@@ -15,7 +15,17 @@ message(STATUS "package: ${deb}")
 execute_process(COMMAND ${DPKG_DEB} --field ${deb} Package Version Maintainer Depends Description
                 OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
 message(STATUS "control fields:\n${fields}")
-foreach(field IN ITEMS Package Version Maintainer Depends Description)
+set(required Package Version Maintainer Description)
+if(STATIC_LINK)
+  # Executables linked fully statically load no shared library, so the
+  # package has nothing to depend on.
+  if(fields MATCHES "(^|\n)Depends: [^\n]")
+    message(FATAL_ERROR "the package of a static build should depend on nothing")
+  endif()
+else()
+  list(APPEND required Depends)
+endif()
+foreach(field IN LISTS required)
   if(NOT fields MATCHES "(^|\n)${field}: [^\n]")
     message(FATAL_ERROR "the package has no ${field} field")
   endif()

@@ -39,7 +39,8 @@ function(suite_delivery_check check script)
     NAME suite.${check}
     COMMAND
       ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${PROJECT_BINARY_DIR}/${check}-check
-      -DPROGRAMS=${programs} -DDIRS=${dirs} -DEXPECTED=22 -P ${SUITE_CMAKE_DIR}/${script}.cmake)
+      -DPROGRAMS=${programs} -DDIRS=${dirs} -DEXPECTED=22 -DSTATIC_LINK=${SUITE_STATIC} -P
+      ${SUITE_CMAKE_DIR}/${script}.cmake)
   # Both install from the same build tree: one at a time.
   set_tests_properties(suite.${check} PROPERTIES LABELS ${check} RESOURCE_LOCK build-install
                                                  TIMEOUT 600)
