@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstring>
 #include <iostream>
 #include <utility>
 
@@ -45,17 +46,18 @@ int getDigitCount(std::string text) {
   return count;
 }
 
+// The scan runs from the end, with memrchr, and stops at the first match:
+// that is the highest position, the one a scan from the start keeps last.
+// The terminator, the highest position of all, matches only NUL.
 int getLastIndex(char c, std::string text) {
   if (text.empty()) {
     return -1;
   }
-  int result = -2;
-  for (int i = 0; static_cast<std::size_t>(i) <= text.size(); ++i) {
-    if (at(text, i) == c) {
-      result = i;
-    }
+  if (c == '\0') {
+    return static_cast<int>(text.size());
   }
-  return result;
+  const void* found = memrchr(text.data(), c, text.size());
+  return found == nullptr ? -2 : static_cast<int>(static_cast<const char*>(found) - text.data());
 }
 
 int getMatchCount(std::string pattern, std::string text) {
@@ -67,10 +69,19 @@ int getMatchCount(std::string pattern, std::string text) {
   if (str.size() < sub.size()) {
     return -2;
   }
-  for (int i = 0; static_cast<std::size_t>(i) <= str.size(); ++i) {
-    if (at(str, i) == sub[0]) {
-      charloop(i, 0);
+  // Only a position that holds sub's first character can start a match, so
+  // memchr jumps from one such position to the next over the text and its
+  // terminator; charloop sees the same positions in the same order as it
+  // would from a test of every position.
+  const char* const begin = str.c_str();
+  const std::size_t scanned = str.size() + 1;
+  for (std::size_t i = 0; i < scanned; ++i) {
+    const void* hit = std::memchr(begin + i, sub[0], scanned - i);
+    if (hit == nullptr) {
+      break;
     }
+    i = static_cast<std::size_t>(static_cast<const char*>(hit) - begin);
+    charloop(static_cast<int>(i), 0);
   }
   return looped;
 }

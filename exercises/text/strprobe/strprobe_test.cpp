@@ -247,4 +247,62 @@ TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnRandomStrings) {
   }
 }
 
+TEST_F(Strprobe, LastIndexAgreesWithAScanFromTheStartOnRandomStrings) {
+  // The reference visits every position from 0 to the length, the terminator
+  // included, and keeps the last match. Bytes with the high bit set check
+  // that the search compares all eight bits.
+  std::mt19937 gen(20261209);
+  std::uniform_int_distribution<int> len(0, 40), pick(0, 3), pickSought(0, 4);
+  // The texts' bytes, and 'b', which never occurs.
+  const char alphabet[] = {'a', ' ', '\0', '\xff', 'b'};
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(static_cast<std::size_t>(len(gen)), ' ');
+    for (char& ch : text) {
+      ch = alphabet[pick(gen)];
+    }
+    const char c = alphabet[pickSought(gen)];
+    int expected = text.empty() ? -1 : -2;
+    for (std::size_t i = 0; !text.empty() && i <= text.size(); ++i) {
+      if (text.c_str()[i] == c) {
+        expected = static_cast<int>(i);
+      }
+    }
+    ASSERT_EQ(getLastIndex(c, text), expected)
+        << "char " << int{c} << " in " << ::testing::PrintToString(text);
+  }
+}
+
+TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnLongTextsWithHighBytes) {
+  // Longer texts than the test above, where a pattern's first character
+  // comes up many times, with a byte whose high bit is set among them.
+  std::mt19937 gen(20261210);
+  std::uniform_int_distribution<int> len(1, 60), patternLen(1, 3), pick(0, 2);
+  const char alphabet[] = {'\xff', 'a', '\0'};
+  for (int round = 0; round < 2000; ++round) {
+    std::string text(static_cast<std::size_t>(len(gen)), ' ');
+    std::string pattern(static_cast<std::size_t>(patternLen(gen)), ' ');
+    for (char& ch : text) {
+      ch = alphabet[pick(gen)];
+    }
+    for (char& ch : pattern) {
+      ch = alphabet[pick(gen)];
+    }
+    if (text.size() < pattern.size()) {
+      continue;
+    }
+    const std::string whole = text + '\0';
+    int found = 0;
+    for (auto at = whole.find(pattern); at != std::string::npos; at = whole.find(pattern, at + 1)) {
+      ++found;
+    }
+    looped = 0;
+    CoutCapture out;
+    ASSERT_EQ(getMatchCount(pattern, text), found)
+        << ::testing::PrintToString(pattern) << " in " << ::testing::PrintToString(text);
+    ASSERT_EQ(out.str(), lines(found));
+    ASSERT_EQ(sub, pattern);
+    ASSERT_EQ(str, text);
+  }
+}
+
 } // namespace
