@@ -56,6 +56,11 @@ function(suite_program name)
 
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE suite_options)
+  if(SUITE_STATIC)
+    # A single file that runs without the C++ runtime, or any shared library,
+    # installed. Test executables stay dynamic.
+    target_link_options(${name} PRIVATE -static)
+  endif()
 
   if(EXISTS ${dir}/${name}.cpp)
     add_library(${name}_lib STATIC ${name}.cpp)
