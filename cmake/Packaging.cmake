@@ -47,4 +47,10 @@ function(suite_delivery_check check script)
 endfunction()
 
 suite_delivery_check(install CheckInstall)
+
+# ctest -L NAME must select every test of program NAME.
+add_test(NAME suite.labels COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR}
+                                   -DCTEST=${CMAKE_CTEST_COMMAND} -DPROGRAMS=${programs} -P
+                                   ${SUITE_CMAKE_DIR}/CheckLabels.cmake)
+set_tests_properties(suite.labels PROPERTIES LABELS labels TIMEOUT 120)
 suite_delivery_check(package CheckPackage)

@@ -86,13 +86,16 @@ function(suite_program name)
   if(NOT SUITE_BUILD_TESTS)
     return()
   endif()
+  # Every test of this program, whatever its kind, carries the program's
+  # name as a label: ctest -L NAME runs them all.
+  set_property(DIRECTORY APPEND PROPERTY LABELS ${name})
 
   add_test(NAME ${name}.manpage COMMAND ${CMAKE_COMMAND} -DPAGE=${page} -P
                                         ${SUITE_CMAKE_DIR}/LintManPage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
 
-  if(EXISTS ${dir}/${name}_test.cpp)
+  if(EXISTS ${dir}/${name}_test.cpp AND SUITE_HAVE_GTEST)
     add_executable(${name}_test ${name}_test.cpp)
     target_link_libraries(${name}_test PRIVATE suite_options suite_testing GTest::gtest_main)
     if(TARGET ${name}_lib)
@@ -102,6 +105,9 @@ function(suite_program name)
     gtest_discover_tests(
       ${name}_test
       DISCOVERY_MODE PRE_TEST
+      # Parameterised cases are named by the tests (testing/cases.hpp), not
+      # by their printed data.
+      NO_PRETTY_VALUES
       PROPERTIES LABELS unit TIMEOUT 300)
   endif()
 

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "diceduel.hpp"
 
@@ -50,7 +51,7 @@ TEST_P(ScoringFace, AddsToPointsAndTurnTotal) {
   EXPECT_EQ(out.str(), "You rolled a " + std::to_string(face) + "\nYour turn total is " +
                            std::to_string(6 + face) + "\n");
 }
-INSTANTIATE_TEST_SUITE_P(Diceduel, ScoringFace, ::testing::Values(2, 4, 5));
+INSTANTIATE_TEST_SUITE_P(Diceduel, ScoringFace, ::testing::Values(2, 4, 5), ByNumber{"Face"});
 
 class WipingFace : public Diceduel, public ::testing::WithParamInterface<int> {};
 
@@ -66,7 +67,7 @@ TEST_P(WipingFace, TakesBackTheTurnsGainAndEndsTheTurn) {
   EXPECT_EQ(out.str(),
             "You rolled a " + std::to_string(face) + "\nYour turn total is 0\n" + scores(0, 11));
 }
-INSTANTIATE_TEST_SUITE_P(Diceduel, WipingFace, ::testing::Values(1, 6));
+INSTANTIATE_TEST_SUITE_P(Diceduel, WipingFace, ::testing::Values(1, 6), ByNumber{"Face"});
 
 TEST_F(Diceduel, ThreeReplacesTheTurnsGainByFifteen) {
   // 11 points before the turn, 17 after its first rolls, 26 after the 3.
@@ -114,7 +115,7 @@ TEST_P(WinningFace, PrintsNoScoreLinesBeforeTheCongratulation) {
                            "\nYour turn total is " + std::to_string(face) +
                            "\nCongratulations! human won this round of vortle dice!");
 }
-INSTANTIATE_TEST_SUITE_P(Diceduel, WinningFace, ::testing::Values(2, 4, 5));
+INSTANTIATE_TEST_SUITE_P(Diceduel, WinningFace, ::testing::Values(2, 4, 5), ByNumber{"Face"});
 
 TEST_F(Diceduel, WinningThreePrintsScoreLinesBeforeTheCongratulation) {
   gamepoints[1] = 90;

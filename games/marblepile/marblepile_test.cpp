@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "marblepile.hpp"
 
@@ -41,7 +42,7 @@ class SmartTake : public Marblepile, public ::testing::WithParamInterface<std::p
 
 // Piles of 2^k - 1 (3, 7, 15, INT_MAX) take a random legal count: the first
 // default draw, 1804289383, modulo half, plus 1.
-TEST_P(SmartTake, LeavesTwoToThePMinusOneOrTakesARandomLegalCount) {
+TEST_P(SmartTake, LeavesTwoToThePMinusOne) {
   const auto [pile, take] = GetParam();
   smode = true;
   marb = pile;
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Marblepile, SmartTake,
                                            std::pair{14, 7}, std::pair{15, 2}, std::pair{16, 1},
                                            std::pair{100, 37}, std::pair{1000, 489},
                                            std::pair{1 << 20, 1}, std::pair{1000000, 475713},
-                                           std::pair{INT_MAX, 730547561}));
+                                           std::pair{INT_MAX, 730547561}),
+                         ByNumber{"Pile"});
 
 TEST_F(Marblepile, EveryComputerTakeLiesBetweenOneAndHalf) {
   for (const bool smart : {true, false}) {
@@ -128,22 +130,31 @@ TEST_P(TooSmallPile, EndsAfterTheOpeningLinesWithoutADraw) {
                            "\nFirst player to play: Computer\nIs computer in smart mode? No\n");
   EXPECT_EQ(random(), 1804289383); // still the first default draw
 }
-INSTANTIATE_TEST_SUITE_P(Marblepile, TooSmallPile, ::testing::Values(1, 0, -5));
+INSTANTIATE_TEST_SUITE_P(Marblepile, TooSmallPile, ::testing::Values(1, 0, -5), ByNumber{"Pile"});
 
-class UnreadableWord : public Marblepile, public ::testing::WithParamInterface<std::string> {};
+struct Word {
+  std::string name;
+  std::string text;
+};
+
+class UnreadableWord : public Marblepile, public ::testing::WithParamInterface<Word> {};
 
 // The word is dropped whole, even when the failed read consumed part of it,
 // and the count after it is read as usual.
 TEST_P(UnreadableWord, CountsAsZero) {
-  const std::string asWord = playMainsGame(GetParam() + "\n2 1");
+  const std::string asWord = playMainsGame(GetParam().text + "\n2 1");
   game = true;
   const std::string asZero = playMainsGame("0\n2 1");
   EXPECT_EQ(asWord, asZero);
   EXPECT_TRUE(asWord.ends_with(computerWon));
 }
 INSTANTIATE_TEST_SUITE_P(Marblepile, UnreadableWord,
-                         ::testing::Values("abc", "-", "+x", "x1", "99999999999",
-                                           std::string("\0\xff", 2)));
+                         ::testing::Values(Word{"Letters", "abc"}, Word{"MinusAlone", "-"},
+                                           Word{"PlusThenLetter", "+x"},
+                                           Word{"LetterThenDigit", "x1"},
+                                           Word{"BeyondInt", "99999999999"},
+                                           Word{"NulAndHighByte", std::string("\0\xff", 2)}),
+                         ByName());
 
 class RandomBytes : public Marblepile, public ::testing::WithParamInterface<unsigned> {};
 
@@ -159,6 +170,6 @@ TEST_P(RandomBytes, EndTheGame) {
   EXPECT_TRUE(out.ends_with(closing) || out.ends_with(computerWon) ||
               out.ends_with("You win. Human won"));
 }
-INSTANTIATE_TEST_SUITE_P(Marblepile, RandomBytes, ::testing::Values(1U, 2U, 3U));
+INSTANTIATE_TEST_SUITE_P(Marblepile, RandomBytes, ::testing::Values(1U, 2U, 3U), ByNumber{"Seed"});
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "gridscan.hpp"
 
@@ -9,17 +10,15 @@
 namespace {
 
 struct Scan {
+  std::string name;
   std::vector<std::vector<int>> rows;
   std::string printed;
   int result;
 };
 
-// Names each case in test listings by its input.
-void PrintTo(const Scan& c, std::ostream* os) { *os << ::testing::PrintToString(c.rows); }
-
 class Scanning : public ::testing::TestWithParam<Scan> {};
 
-TEST_P(Scanning, PrintsTheRunningMaximumAfterEveryElement) {
+TEST_P(Scanning, PrintsTheRunningMaximumOfEveryElement) {
   const Scan& scan = GetParam();
   int grid[4][2] = {};
   for (std::size_t r = 0; r < scan.rows.size(); ++r) {
@@ -33,14 +32,18 @@ TEST_P(Scanning, PrintsTheRunningMaximumAfterEveryElement) {
 
 INSTANTIATE_TEST_SUITE_P(
     Gridscan, Scanning,
-    ::testing::Values(Scan{{{1, 2}, {3, 4}}, "1\n2\n3\n4\n", 4},
-                      Scan{{{4, 3}, {2, 1}}, "4\n4\n4\n4\n", 4}, Scan{{{-5, -9}}, "-5\n-5\n", -5},
-                      // The extremes of int pass through the selection without overflow.
-                      Scan{{{INT_MIN, INT_MAX}, {INT_MIN, 0}},
-                           "-2147483648\n2147483647\n2147483647\n2147483647\n",
-                           INT_MAX},
-                      Scan{{{INT_MAX, INT_MIN}}, "2147483647\n2147483647\n", INT_MAX},
-                      Scan{{{INT_MIN, INT_MIN}}, "-2147483648\n-2147483648\n", INT_MIN}));
+    ::testing::Values(
+        Scan{"Rising", {{1, 2}, {3, 4}}, "1\n2\n3\n4\n", 4},
+        Scan{"Falling", {{4, 3}, {2, 1}}, "4\n4\n4\n4\n", 4},
+        Scan{"OneNegativeRow", {{-5, -9}}, "-5\n-5\n", -5},
+        // The extremes of int pass through the selection without overflow.
+        Scan{"IntMaxAmongMinima",
+             {{INT_MIN, INT_MAX}, {INT_MIN, 0}},
+             "-2147483648\n2147483647\n2147483647\n2147483647\n",
+             INT_MAX},
+        Scan{"IntMaxFirst", {{INT_MAX, INT_MIN}}, "2147483647\n2147483647\n", INT_MAX},
+        Scan{"AllIntMin", {{INT_MIN, INT_MIN}}, "-2147483648\n-2147483648\n", INT_MIN}),
+    ByName());
 
 TEST(Gridscan, NoRowsPrintsNothingAndReturnsTheFirstElement) {
   int grid[1][2] = {{6, 9}};

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "oddsumfile.hpp"
 
 #include <climits>
@@ -34,29 +35,30 @@ protected:
 };
 
 struct OddSum {
+  std::string name;
   std::vector<int> values;
   std::string written;
 };
 
-// Names each case in test listings by its input.
-void PrintTo(const OddSum& c, std::ostream* os) { *os << ::testing::PrintToString(c.values); }
-
 class Writing : public Oddsumfile, public ::testing::WithParamInterface<OddSum> {};
 
-TEST_P(Writing, WritesOnlyTheDigitsOfTheNonNegativeOddSum) {
+TEST_P(Writing, WritesTheDigitsOfTheNonNegativeOddSum) {
   std::vector<int> values = GetParam().values;
   const fs::path file = dir / "a.txt";
   EXPECT_EQ(sumOfPositiveOdd(file.string(), values.data(), static_cast<int>(values.size())), 1);
   EXPECT_EQ(contents(file), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Oddsumfile, Writing,
-                         ::testing::Values(OddSum{{1, 2, 2, 3}, "4"}, OddSum{{-3, -1, 5}, "5"},
-                                           OddSum{{}, "0"}, OddSum{{2, 0, -4}, "0"},
-                                           // INT_MIN is even and -INT_MAX odd: both add 0.
-                                           OddSum{{INT_MIN, -INT_MAX, INT_MAX}, "2147483647"},
-                                           // A sum past int is written exactly.
-                                           OddSum{{INT_MAX, INT_MAX}, "4294967294"}));
+INSTANTIATE_TEST_SUITE_P(
+    Oddsumfile, Writing,
+    ::testing::Values(OddSum{"ProgramsValues", {1, 2, 2, 3}, "4"},
+                      OddSum{"NegativesLeftOut", {-3, -1, 5}, "5"}, OddSum{"Empty", {}, "0"},
+                      OddSum{"NoOddValue", {2, 0, -4}, "0"},
+                      // INT_MIN is even and -INT_MAX odd: both add 0.
+                      OddSum{"Extremes", {INT_MIN, -INT_MAX, INT_MAX}, "2147483647"},
+                      // A sum past int is written exactly.
+                      OddSum{"SumBeyondInt", {INT_MAX, INT_MAX}, "4294967294"}),
+    ByName());
 
 TEST_F(Oddsumfile, ReplacesALongerFileWhole) {
   const fs::path file = dir / "a.txt";

@@ -1,24 +1,24 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "peaksmooth.hpp"
 
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
 
 struct Smoothing {
+  std::string name;
   std::vector<int> before;
   std::vector<int> after;
 };
 
-// Names each case in test listings by its input.
-void PrintTo(const Smoothing& c, std::ostream* os) { *os << ::testing::PrintToString(c.before); }
-
 class Replacement : public ::testing::TestWithParam<Smoothing> {};
 
-TEST_P(Replacement, RaisesEachInteriorElementToItsNeighbourhoodPeak) {
+TEST_P(Replacement, RaisesToTheNeighbourhoodPeak) {
   std::vector<int> values = GetParam().before;
   replaceNums(values.data(), static_cast<int>(values.size()));
   EXPECT_EQ(values, GetParam().after);
@@ -29,19 +29,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The program's own sixteen values.
         Smoothing{
+            "ProgramsValues",
             {224, 103, -184, -84, 95, -207, 254, -195, 116, 11, 109, -228, -66, 52, -85, -230},
             {224, 224, 103, 95, 95, 254, 254, 254, 116, 116, 109, 109, 52, 52, 52, -230}},
         // Results come from the values before the call, never from results.
-        Smoothing{{5, 1, 1, 1}, {5, 5, 1, 1}},
+        Smoothing{"ReadsOnlyOriginalValues", {5, 1, 1, 1}, {5, 5, 1, 1}},
         // A local minimum takes the larger neighbour; a peak stays.
-        Smoothing{{5, 1, 7}, {5, 7, 7}}, Smoothing{{1, 9, 2}, {1, 9, 2}},
+        Smoothing{"MinimumTakesLargerNeighbour", {5, 1, 7}, {5, 7, 7}},
+        Smoothing{"PeakStays", {1, 9, 2}, {1, 9, 2}},
         // Too short to have an interior.
-        Smoothing{{42}, {42}}, Smoothing{{9, -4}, {9, -4}},
+        Smoothing{"OneElement", {42}, {42}}, Smoothing{"TwoElements", {9, -4}, {9, -4}},
         // The extremes of int pass through the selections without overflow.
-        Smoothing{{INT_MAX, INT_MIN, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX}},
-        Smoothing{{INT_MIN, INT_MAX, INT_MIN}, {INT_MIN, INT_MAX, INT_MIN}},
-        Smoothing{{INT_MIN, INT_MIN, INT_MIN, INT_MIN}, {INT_MIN, INT_MIN, INT_MIN, INT_MIN}},
-        Smoothing{{INT_MIN, -1, INT_MIN, 0}, {INT_MIN, -1, 0, 0}}));
+        Smoothing{"IntMinBetweenMaxima", {INT_MAX, INT_MIN, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX}},
+        Smoothing{"IntMaxBetweenMinima", {INT_MIN, INT_MAX, INT_MIN}, {INT_MIN, INT_MAX, INT_MIN}},
+        Smoothing{"AllIntMin",
+                  {INT_MIN, INT_MIN, INT_MIN, INT_MIN},
+                  {INT_MIN, INT_MIN, INT_MIN, INT_MIN}},
+        Smoothing{"IntMinBesideSmallValues", {INT_MIN, -1, INT_MIN, 0}, {INT_MIN, -1, 0, 0}}),
+    ByName());
 
 TEST(Peaksmooth, NonPositiveLengthChangesNothing) {
   int values[2] = {1, 5};

@@ -1,18 +1,18 @@
+#include "cases.hpp"
 #include "sumcheck.hpp"
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
 
 struct Sum {
+  std::string name;
   std::vector<int> values;
   int result;
 };
-
-// Names each case in test listings by its input.
-void PrintTo(const Sum& c, std::ostream* os) { *os << ::testing::PrintToString(c.values); }
 
 class Summing : public ::testing::TestWithParam<Sum> {};
 
@@ -22,10 +22,12 @@ TEST_P(Summing, AddsEveryElement) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sumcheck, Summing,
-                         ::testing::Values(Sum{{1, 2, 3}, 6}, Sum{{5, -7}, -2},
-                                           Sum{{INT_MIN, INT_MAX}, -1},
+                         ::testing::Values(Sum{"Positives", {1, 2, 3}, 6},
+                                           Sum{"MixedSigns", {5, -7}, -2},
+                                           Sum{"Extremes", {INT_MIN, INT_MAX}, -1},
                                            // Past the range of int the sum wraps around.
-                                           Sum{{INT_MAX, 1}, INT_MIN}));
+                                           Sum{"WrapsPastIntMax", {INT_MAX, 1}, INT_MIN}),
+                         ByName());
 
 TEST(Sumcheck, NonPositiveLengthReadsNothing) {
   // A null array would crash any read.

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "coursegreet.hpp"
 
@@ -43,6 +44,6 @@ TEST_P(CountOfOneOrLess, StillPrintsOneLineNumberedOne) {
   EXPECT_EQ(out.str(), "1 MAKE IT END\n");
 }
 INSTANTIATE_TEST_SUITE_P(Coursegreet, CountOfOneOrLess,
-                         ::testing::Values(1, 0, -1, -2147483647 - 1));
+                         ::testing::Values(1, 0, -1, -2147483647 - 1), ByNumber{"Count"});
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "menutable.hpp"
 
@@ -19,6 +20,7 @@ INSTANTIATE_TEST_SUITE_P(Menutable, MenuChoice,
                                            std::pair{4, "Choice 4: Exit Game\n"},
                                            std::pair{0, "Choice 0: Invalid\n"},
                                            std::pair{5, "Choice 5: Invalid\n"},
-                                           std::pair{-1, "Choice -1: Invalid\n"}));
+                                           std::pair{-1, "Choice -1: Invalid\n"}),
+                         ByNumber{"Choice"});
 
 } // namespace

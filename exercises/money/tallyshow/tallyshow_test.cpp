@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "console.hpp"
 #include "tallyshow.hpp"
 
@@ -8,13 +9,11 @@
 namespace {
 
 struct Shown {
+  std::string name;
   double total;
   int count;
   std::string line;
 };
-
-// Names each case in test listings by the line it expects.
-void PrintTo(const Shown& shown, std::ostream* os) { *os << ::testing::PrintToString(shown.line); }
 
 class DisplayLine : public ::testing::TestWithParam<Shown> {};
 
@@ -23,11 +22,13 @@ TEST_P(DisplayLine, ShowsTheCountAndTheTotalToTwoDecimals) {
   display(GetParam().total, GetParam().count);
   EXPECT_EQ(out.str(), GetParam().line);
 }
-INSTANTIATE_TEST_SUITE_P(Tallyshow, DisplayLine,
-                         ::testing::Values(Shown{0.0, 0, "0 $0.00\n"}, Shown{1.95, 1, "1 $1.95\n"},
-                                           Shown{1.95 + 0.95, 2, "2 $2.90\n"},
-                                           Shown{12345.678, 1000000, "1000000 $12345.68\n"},
-                                           Shown{-0.5, -3, "-3 $-0.50\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Tallyshow, DisplayLine,
+    ::testing::Values(Shown{"Nothing", 0.0, 0, "0 $0.00\n"}, Shown{"OneItem", 1.95, 1, "1 $1.95\n"},
+                      Shown{"TwoItems", 1.95 + 0.95, 2, "2 $2.90\n"},
+                      Shown{"RoundsToCents", 12345.678, 1000000, "1000000 $12345.68\n"},
+                      Shown{"Negative", -0.5, -3, "-3 $-0.50\n"}),
+    ByName());
 
 TEST(Tallyshow, FixedNotationStaysSetAfterDisplayButOnlyWithinTheCapture) {
   {

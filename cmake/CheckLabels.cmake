@@ -1,0 +1,57 @@
+# Checks that `ctest -L NAME` selects every test of program NAME and nothing
+# else, for every program: its unit tests (suites named after the program,
+# e.g. Diceduel.* or Diceduel/Param.*), its transcripts and other checks
+# (diceduel.*), and the hostile-input runs (hostile.diceduel.*).
+#   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P CheckLabels.cmake
+cmake_minimum_required(VERSION 3.25)
+
+string(REPLACE "|" ";" programs "${PROGRAMS}")
+
+# Sets VAR to the names of the tests that ctest selects with ARGN.
+function(selected var)
+  execute_process(COMMAND ${CTEST} --test-dir ${BUILD_DIR} --show-only=json-v1 ${ARGN}
+                  OUTPUT_VARIABLE json COMMAND_ERROR_IS_FATAL ANY)
+  string(JSON count LENGTH "${json}" tests)
+  set(names "")
+  if(count GREATER 0)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+      string(JSON name GET "${json}" tests ${i} name)
+      list(APPEND names "${name}")
+    endforeach()
+  endif()
+  set(${var} "${names}" PARENT_SCOPE)
+endfunction()
+
+selected(all)
+set(failures "")
+foreach(program IN LISTS programs)
+  set(own "")
+  foreach(name IN LISTS all)
+    string(TOLOWER "${name}" lower)
+    if(lower MATCHES "^(hostile\\.)?${program}[./]")
+      list(APPEND own "${name}")
+    endif()
+  endforeach()
+  selected(chosen -L ${program})
+  foreach(name IN LISTS own)
+    if(NOT name IN_LIST chosen)
+      list(APPEND failures "ctest -L ${program} misses ${name}")
+    endif()
+  endforeach()
+  foreach(name IN LISTS chosen)
+    if(NOT name IN_LIST own)
+      list(APPEND failures "ctest -L ${program} selects ${name}, a test of another program")
+    endif()
+  endforeach()
+  list(LENGTH chosen count)
+  message(STATUS "ctest -L ${program}: ${count} tests")
+  if(NOT chosen MATCHES "(^|;)${program}\\.")
+    list(APPEND failures "ctest -L ${program} selects no transcript of ${program}")
+  endif()
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n  " summary)
+  message(FATAL_ERROR "per-program labels:\n  ${summary}")
+endif()
