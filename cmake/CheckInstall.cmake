@@ -1,9 +1,22 @@
 # Installs the build into a scratch prefix and checks it: every executable in
 # bin, every manual page in share/man, the README in share/doc, and each
-# installed program passing one of its transcripts.
+# installed program passing one of its transcripts. Then the uninstall target
+# must remove all of it, and only it.
 include(${CMAKE_CURRENT_LIST_DIR}/DeliveryCheck.cmake)
 
+# The build tree's record of a real installation is kept aside meanwhile, so
+# that the uninstall target still removes that one afterwards.
+set(records install_manifest.txt install_created_dirs.txt)
+foreach(record IN LISTS records)
+  if(EXISTS ${BUILD_DIR}/${record})
+    file(RENAME ${BUILD_DIR}/${record} ${WORK}/${record})
+  endif()
+endforeach()
+
+# Something that was there before: a directory the installation also uses,
+# holding a file of somebody else's.
 set(prefix ${WORK}/prefix)
+file(WRITE ${prefix}/share/other.txt "not ours\n")
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
                 COMMAND_ERROR_IS_FATAL ANY OUTPUT_QUIET)
 check_tree(${prefix})
@@ -13,4 +26,19 @@ if(NOT readme)
 endif()
 foreach(name dir IN ZIP_LISTS programs dirs)
   run_first_transcript(${name} ${prefix}/bin/${name} ${dir})
+endforeach()
+
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target uninstall
+                COMMAND_ERROR_IS_FATAL ANY OUTPUT_QUIET)
+file(GLOB_RECURSE left LIST_DIRECTORIES true RELATIVE ${prefix} ${prefix}/*)
+if(NOT left STREQUAL "share;share/other.txt")
+  message(FATAL_ERROR "after uninstall the prefix should hold only share/other.txt, not: ${left}")
+endif()
+message(STATUS "uninstall removed everything it installed and nothing else")
+
+foreach(record IN LISTS records)
+  file(REMOVE ${BUILD_DIR}/${record})
+  if(EXISTS ${WORK}/${record})
+    file(RENAME ${WORK}/${record} ${BUILD_DIR}/${record})
+  endif()
 endforeach()

@@ -3,6 +3,27 @@
 # programs is complete.
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_DOCDIR})
+
+# Every directory the installation puts files in, with its parents up to the
+# prefix, for the uninstall target (cmake/Uninstall.cmake).
+get_property(install_dirs GLOBAL PROPERTY SUITE_INSTALL_DIRS)
+set(all_dirs .)
+foreach(dir IN LISTS install_dirs)
+  while(NOT dir STREQUAL "" AND NOT dir STREQUAL "/")
+    list(APPEND all_dirs ${dir})
+    cmake_path(GET dir PARENT_PATH dir)
+  endwhile()
+endforeach()
+list(REMOVE_DUPLICATES all_dirs)
+list(JOIN all_dirs "\n" all_dirs)
+file(WRITE ${PROJECT_BINARY_DIR}/install_dirs.txt "${all_dirs}\n")
+add_custom_target(
+  uninstall
+  COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DMODE=remove -P
+          ${SUITE_CMAKE_DIR}/Uninstall.cmake
+  COMMENT "Removing what cmake --install put in place"
+  VERBATIM)
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
