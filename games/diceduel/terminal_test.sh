@@ -6,7 +6,7 @@
 # Exit 77 (skipped) when tmux is not installed.
 set -euo pipefail
 program=$1
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
+command -v tmux >/dev/null || { echo "tmux is not installed (Debian package tmux)"; exit 77; }
 
 dir=$(mktemp -d)
 socket=$dir/tmux.sock
