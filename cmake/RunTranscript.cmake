@@ -10,7 +10,9 @@
 # A wrapper command, such as cmake/memcheck, runs the program when one is
 # given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
 # (a ;-list: the command and its arguments). The wrapper's exit status and
-# standard error count as the program's.
+# standard error count as the program's. In a cross build, -DEMULATOR=...
+# (the toolchain's CMAKE_CROSSCOMPILING_EMULATOR, also a ;-list) runs the
+# program inside the wrapper; empty, the program runs directly.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -47,7 +49,7 @@ if(EXISTS ${CASE}.in)
 endif()
 
 execute_process(
-  COMMAND ${WRAPPER} ${PROGRAM}
+  COMMAND ${WRAPPER} ${EMULATOR} ${PROGRAM}
   WORKING_DIRECTORY ${cwd}
   INPUT_FILE ${input}
   OUTPUT_FILE ${WORK}/stdout

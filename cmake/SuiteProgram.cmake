@@ -6,12 +6,20 @@
 #   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST (optional)
 #   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
-#                    installed with the executable and checked by mandoc
+#                    installed gzip-compressed with the executable and checked
+#                    by mandoc
+#
+# The page's section also decides where the program goes: games (section 6)
+# install into PREFIX/games and form the install component "games", the
+# exercises (section 1) into PREFIX/bin as the component "exercises". Each
+# component becomes one Debian package (Packaging.cmake).
 
 include(GNUInstallDirs)
 
 set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
+set(SUITE_INSTALL_GAMESDIR games)
+find_program(GZIP gzip REQUIRED)
 
 # Compiler options shared by every target of the suite.
 add_library(suite_options INTERFACE)
@@ -44,11 +52,27 @@ function(suite_transcripts program dir prefix)
     add_test(
       NAME ${prefix}.${case}
       COMMAND
-        ${CMAKE_COMMAND} -DPROGRAM=${program} -DCASE=${dir}/${case}
-        -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${case} -P
+        ${CMAKE_COMMAND} -DPROGRAM=${program} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+        -DCASE=${dir}/${case} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${case} -P
         ${SUITE_TRANSCRIPT_RUNNER})
     set_tests_properties(${prefix}.${case} PROPERTIES LABELS transcript TIMEOUT 120)
   endforeach()
+endfunction()
+
+# Writes SOURCE compressed with gzip -9n to OUTPUT (FILE.gz) as part of the
+# build: no file name or time stamp inside, so the bytes depend on SOURCE
+# alone.
+function(suite_gzip source output)
+  string(REGEX REPLACE "\\.gz$" "" plain ${output})
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
+    COMMAND ${GZIP} -9nf ${plain}
+    DEPENDS ${source}
+    VERBATIM)
+  file(RELATIVE_PATH target ${PROJECT_BINARY_DIR} ${output})
+  string(MAKE_C_IDENTIFIER "gzip_${target}" target)
+  add_custom_target(${target} ALL DEPENDS ${output})
 endfunction()
 
 function(suite_program name)
@@ -58,9 +82,17 @@ function(suite_program name)
   target_link_libraries(${name} PRIVATE suite_options)
   if(SUITE_STATIC)
     # A single file that runs without the C++ runtime, or any shared library,
-    # installed. Test executables stay dynamic.
-    target_link_options(${name} PRIVATE -static)
+    # installed; position-independent when hardened. Test executables stay
+    # dynamic.
+    target_link_options(${name} PRIVATE $<IF:$<BOOL:${SUITE_HARDENING}>,-static-pie,-static>)
   endif()
+  # The .comment section only names the compilers that built the objects;
+  # packaged executables carry none.
+  add_custom_command(
+    TARGET ${name}
+    POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:${name}>
+    VERBATIM)
 
   if(EXISTS ${dir}/${name}.cpp)
     add_library(${name}_lib STATIC ${name}.cpp)
@@ -69,19 +101,33 @@ function(suite_program name)
     target_link_libraries(${name} PRIVATE ${name}_lib)
   endif()
 
-  set(page "")
-  foreach(section IN ITEMS 1 6)
-    if(EXISTS ${dir}/${name}.${section})
-      set(page ${dir}/${name}.${section})
-      install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
-      set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section})
-    endif()
-  endforeach()
-  if(page STREQUAL "")
+  if(EXISTS ${dir}/${name}.6)
+    set(section 6)
+    set(component games)
+    set(destination ${SUITE_INSTALL_GAMESDIR})
+  elseif(EXISTS ${dir}/${name}.1)
+    set(section 1)
+    set(component exercises)
+    set(destination ${CMAKE_INSTALL_BINDIR})
+  else()
     message(FATAL_ERROR "${name} has no manual page ${name}.1 or ${name}.6 in ${dir}")
   endif()
-  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_BINDIR})
+  set(page ${dir}/${name}.${section})
+  set(compressed ${PROJECT_BINARY_DIR}/man/man${section}/${name}.${section}.gz)
+  suite_gzip(${page} ${compressed})
+  install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section} COMPONENT ${component})
+  install(TARGETS ${name} RUNTIME DESTINATION ${destination} COMPONENT ${component})
+  # The debug information goes into the component's -dbgsym package only;
+  # cmake --install leaves it out.
+  install(
+    CODE "set(EXE \"$<TARGET_FILE:${name}>\")
+set(OBJCOPY \"${CMAKE_OBJCOPY}\")
+set(READELF \"${CMAKE_READELF}\")
+include(\"${SUITE_CMAKE_DIR}/InstallDebugInfo.cmake\")"
+    COMPONENT ${component}-debug
+    EXCLUDE_FROM_ALL)
+  set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section}
+                                                         ${destination})
   set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
   set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_DIRS ${dir})
 
