@@ -9,7 +9,9 @@ set(dynamic "")
 foreach(exe IN LISTS files)
   execute_process(COMMAND ${FILE_PROGRAM} -b ${exe} OUTPUT_VARIABLE kind COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${READELF} -l ${exe} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
-  if(NOT kind MATCHES "statically linked" OR headers MATCHES "INTERP")
+  # A hardened build links static position-independent executables, which
+  # file(1) calls "static-pie linked".
+  if(NOT kind MATCHES "statically linked|static-pie linked" OR headers MATCHES "INTERP")
     list(APPEND dynamic "${exe}: ${kind}")
   endif()
 endforeach()
