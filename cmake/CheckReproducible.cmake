@@ -35,6 +35,7 @@ endfunction()
 
 # Unpacks the package DEB whole (control files too) into DIR.
 function(unpack_raw deb dir)
+  file(MAKE_DIRECTORY ${dir})
   execute_process(COMMAND ${DPKG_DEB} -R ${deb} ${dir} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
@@ -68,7 +69,21 @@ function(compare_packages a b)
       endif()
     endforeach()
     if(NOT files)
-      set(files "the archive members themselves (time stamps, order or ownership)")
+      # Same contents: the entries' modes, owners or time stamps differ, or
+      # their order; dpkg-deb's listings show which.
+      foreach(side IN ITEMS a b)
+        execute_process(COMMAND ${DPKG_DEB} --contents ${${side}}/${name}
+                        OUTPUT_VARIABLE listing_${side} COMMAND_ERROR_IS_FATAL ANY)
+        string(REPLACE "\n" ";" listing_${side} "${listing_${side}}")
+      endforeach()
+      set(entries ${listing_a})
+      list(REMOVE_ITEM entries ${listing_b})
+      list(JOIN entries "\n    " files)
+      if(entries)
+        set(files "the entries\n    ${files}")
+      else()
+        set(files "the order of the archive members")
+      endif()
     endif()
     list(APPEND differences "${name} differs between ${a} and ${b} in: ${files}")
     find_program(DIFFOSCOPE diffoscope)
