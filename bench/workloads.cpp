@@ -31,7 +31,8 @@ std::string benchText(std::size_t length) {
   std::string text(length, ' ');
   Draws draws;
   for (char& c : text) {
-    c = alphabet[draws.next() % alphabet.size()];
+    // The remainder is below alphabet.size(), so it fits a 32-bit size_t.
+    c = alphabet[static_cast<std::size_t>(draws.next() % alphabet.size())];
   }
   return text;
 }
