@@ -82,9 +82,10 @@ function(suite_program name)
   target_link_libraries(${name} PRIVATE suite_options)
   if(SUITE_STATIC)
     # A single file that runs without the C++ runtime, or any shared library,
-    # installed; position-independent when hardened. Test executables stay
-    # dynamic.
-    target_link_options(${name} PRIVATE $<IF:$<BOOL:${SUITE_HARDENING}>,-static-pie,-static>)
+    # installed; position-independent when hardened. Given as a link item,
+    # so that it follows (and overrides) the -pie that CMake puts among the
+    # link options. Test executables stay dynamic.
+    target_link_libraries(${name} PRIVATE $<IF:$<BOOL:${SUITE_HARDENING}>,-static-pie,-static>)
   endif()
   # The .comment section only names the compilers that built the objects;
   # packaged executables carry none.
