@@ -31,6 +31,18 @@ target_compile_options(
             -Wimplicit-fallthrough
             $<$<BOOL:${SUITE_WERROR}>:-Werror>)
 
+# How every program ends: main hands its exit status to exitStatus(), which
+# reports a failed write to standard output. suite_link_support() links it
+# into an executable and tells main.cpp the program's name as SUITE_PROGRAM.
+add_library(suite_support STATIC ${PROJECT_SOURCE_DIR}/support/exitstatus.cpp)
+target_include_directories(suite_support PUBLIC ${PROJECT_SOURCE_DIR}/support)
+target_link_libraries(suite_support PRIVATE suite_options)
+
+function(suite_link_support target name)
+  target_link_libraries(${target} PRIVATE suite_support)
+  target_compile_definitions(${target} PRIVATE SUITE_PROGRAM="${name}")
+endfunction()
+
 # Shared helpers for in-process tests (console capture).
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing)
@@ -56,6 +68,7 @@ function(suite_program name)
 
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE suite_options)
+  suite_link_support(${name} ${name})
   if(SUITE_STATIC)
     # A single file that runs without the C++ runtime, or any shared library,
     # installed. Test executables stay dynamic.
