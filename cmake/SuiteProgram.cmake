@@ -47,19 +47,24 @@ endfunction()
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing)
 
+# Adds the CTest test TEST that runs PROGRAM on the transcript case CASE (its
+# path without extension) through the transcript runner. Further arguments
+# go to the runner as they are, e.g. -DSTDOUT=full.
+function(suite_transcript test program case)
+  add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program} -DCASE=${case}
+                                -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${test} ${ARGN}
+                                -P ${SUITE_TRANSCRIPT_RUNNER})
+  set_tests_properties(${test} PROPERTIES LABELS transcript TIMEOUT 120)
+endfunction()
+
 # Adds one CTest test per CASE.out in DIR, running PROGRAM through the
-# transcript runner. Tests are named PREFIX.CASE.
+# transcript runner. Tests are named PREFIX.CASE; further arguments go to the
+# runner.
 function(suite_transcripts program dir prefix)
   file(GLOB outs CONFIGURE_DEPENDS ${dir}/*.out)
   foreach(out IN LISTS outs)
     get_filename_component(case ${out} NAME_WE)
-    add_test(
-      NAME ${prefix}.${case}
-      COMMAND
-        ${CMAKE_COMMAND} -DPROGRAM=${program} -DCASE=${dir}/${case}
-        -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${case} -P
-        ${SUITE_TRANSCRIPT_RUNNER})
-    set_tests_properties(${prefix}.${case} PROPERTIES LABELS transcript TIMEOUT 120)
+    suite_transcript(${prefix}.${case} ${program} ${dir}/${case} ${ARGN})
   endforeach()
 endfunction()
 
