@@ -25,7 +25,7 @@ TEST_F(Coursegreet, FugFollowsTheDefaultSequenceOneDrawPerCall) {
   }
 }
 
-TEST(CoursegreetPhrases, AreTheSixTextsInDrawOrder) {
+TEST_F(Coursegreet, PhrasesAreTheSixTextsInDrawOrder) {
   EXPECT_EQ(phrases[0], "AAAAAHHHH");
   EXPECT_EQ(phrases[1], "MAKE IT END");
   EXPECT_EQ(phrases[2], "STOP");
