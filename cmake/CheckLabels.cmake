@@ -1,7 +1,8 @@
 # Checks that `ctest -L NAME` selects every test of program NAME and nothing
 # else, for every program: its unit tests (suites named after the program,
 # e.g. Diceduel.* or Diceduel/Param.*), its transcripts and other checks
-# (diceduel.*), and the hostile-input runs (hostile.diceduel.*).
+# (diceduel.*), and the checks that span programs, named GROUP.NAME.*
+# (hostile.diceduel.*, write_errors.diceduel.*).
 #   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P CheckLabels.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -29,7 +30,7 @@ foreach(program IN LISTS programs)
   set(own "")
   foreach(name IN LISTS all)
     string(TOLOWER "${name}" lower)
-    if(lower MATCHES "^(hostile\\.)?${program}[./]")
+    if(lower MATCHES "^([a-z_]+\\.)?${program}[./]")
       list(APPEND own "${name}")
     endif()
   endforeach()

@@ -5,7 +5,7 @@ get_filename_component(root ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 find_program(CLANG_FORMAT NAMES clang-format clang-format-14 REQUIRED)
 
 set(sources "")
-foreach(folder IN ITEMS games exercises testing tests cmake bench fuzz)
+foreach(folder IN ITEMS games exercises support testing tests cmake bench fuzz)
   file(GLOB_RECURSE found ${root}/${folder}/*.cpp ${root}/${folder}/*.hpp ${root}/${folder}/*.c)
   list(APPEND sources ${found})
 endforeach()

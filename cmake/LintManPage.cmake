@@ -1,7 +1,21 @@
-# Checks one manual page with mandoc's linter; any message fails the check.
+# Checks one manual page: it has the sections every page of the suite has, and
+# mandoc's linter has nothing to say about it; any message fails the check.
 #   cmake -DPAGE=path/to/page.1 -P LintManPage.cmake
 # Says "mandoc is not installed" (the test is then skipped) when it is missing.
 cmake_minimum_required(VERSION 3.25)
+
+file(STRINGS ${PAGE} headings REGEX "^\\.SH ")
+list(TRANSFORM headings REPLACE "^\\.SH +\"?([^\"]*)\"? *$" "\\1")
+set(missing "")
+foreach(section IN ITEMS NAME SYNOPSIS DESCRIPTION "EXIT STATUS" EXAMPLES "SEE ALSO")
+  if(NOT section IN_LIST headings)
+    list(APPEND missing "${section}")
+  endif()
+endforeach()
+if(missing)
+  list(JOIN missing ", " missing)
+  message(FATAL_ERROR "${PAGE} lacks the section(s): ${missing}")
+endif()
 
 find_program(MANDOC mandoc)
 if(NOT MANDOC)

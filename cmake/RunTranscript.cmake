@@ -3,16 +3,27 @@
 #
 # The program runs in WORK, emptied first and seeded with the contents of
 # CASE.setup/ when that folder exists, with CASE.in as standard input (empty
-# input when there is none). The case passes when the exit status is 0,
-# standard output equals CASE.out byte for byte, and, when CASE.files/ exists,
-# WORK then holds exactly the files in CASE.files/ with the same bytes.
+# input when there is none). The case passes when
+#   - the exit status is the number in CASE.status, or 0 when there is none;
+#   - standard error equals CASE.err byte for byte, or is empty when there is
+#     no CASE.err;
+#   - standard output equals CASE.out byte for byte;
+#   - when CASE.files/ exists, WORK then holds exactly the files in
+#     CASE.files/ with the same bytes.
+#
+# -DSTDOUT=full runs the program with standard output on /dev/full, where
+# every write fails with "No space left on device"; -DSTDOUT=closed runs it
+# with standard output closed. Either way CASE.out is not compared.
+# -DEXPECT_STATUS=N and -DEXPECT_STDERR=TEXT stand in for CASE.status and
+# CASE.err.
 #
 # A wrapper command, such as cmake/memcheck, runs the program when one is
 # given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
 # (a ;-list: the command and its arguments). The wrapper's exit status and
-# standard error count as the program's. In a cross build, -DEMULATOR=...
-# (the toolchain's CMAKE_CROSSCOMPILING_EMULATOR, also a ;-list) runs the
-# program inside the wrapper; empty, the program runs directly.
+# standard error count as the program's; a wrapper must stay silent when all
+# is well. In a cross build, -DEMULATOR=... (the toolchain's
+# CMAKE_CROSSCOMPILING_EMULATOR, also a ;-list) runs the program inside the
+# wrapper; empty, the program runs directly.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -24,6 +35,16 @@ endforeach()
 
 if(NOT DEFINED WRAPPER)
   set(WRAPPER "$ENV{TRANSCRIPT_WRAPPER}")
+endif()
+
+if(NOT DEFINED STDOUT)
+  set(STDOUT "")
+endif()
+if(NOT DEFINED EXPECT_STATUS)
+  set(EXPECT_STATUS 0)
+  if(EXISTS ${CASE}.status)
+    file(STRINGS ${CASE}.status EXPECT_STATUS LIMIT_COUNT 1)
+  endif()
 endif()
 
 set(failures "")
@@ -43,32 +64,68 @@ if(IS_DIRECTORY ${CASE}.setup)
   file(COPY ${CASE}.setup/ DESTINATION ${cwd})
 endif()
 
+# What standard error must hold, as a file to compare with.
+set(expected_stderr ${WORK}/expected-stderr)
+if(DEFINED EXPECT_STDERR)
+  file(WRITE ${expected_stderr} "${EXPECT_STDERR}")
+elseif(EXISTS ${CASE}.err)
+  file(COPY_FILE ${CASE}.err ${expected_stderr})
+else()
+  file(WRITE ${expected_stderr} "")
+endif()
+
 set(input /dev/null)
 if(EXISTS ${CASE}.in)
   set(input ${CASE}.in)
 endif()
 
+set(command ${WRAPPER} ${EMULATOR} ${PROGRAM})
+set(output ${WORK}/stdout)
+if(STDOUT STREQUAL "full")
+  set(output /dev/full)
+elseif(STDOUT STREQUAL "closed")
+  # execute_process cannot close a descriptor; a shell does it just before
+  # the command starts.
+  set(command sh -c "exec \"$@\" >&-" sh ${command})
+elseif(NOT STDOUT STREQUAL "")
+  message(FATAL_ERROR "STDOUT must be full or closed, not '${STDOUT}'")
+endif()
+
 execute_process(
-  COMMAND ${WRAPPER} ${EMULATOR} ${PROGRAM}
+  COMMAND ${command}
   WORKING_DIRECTORY ${cwd}
   INPUT_FILE ${input}
-  OUTPUT_FILE ${WORK}/stdout
+  OUTPUT_FILE ${output}
   ERROR_VARIABLE stderr
   RESULT_VARIABLE status
   TIMEOUT 100)
+# Kept through a pipe rather than written to a file directly, so that a limit
+# on file sizes set for the program does not stop its messages.
+file(WRITE ${WORK}/stderr "${stderr}")
 
-if(NOT status STREQUAL "0")
-  list(APPEND failures "exit status was '${status}', expected 0")
-endif()
-if(NOT stderr STREQUAL "")
-  message("standard error:\n${stderr}")
+if(NOT status STREQUAL EXPECT_STATUS)
+  list(APPEND failures "exit status was '${status}', expected ${EXPECT_STATUS}")
 endif()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CASE}.out ${WORK}/stdout
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected_stderr} ${WORK}/stderr
                 RESULT_VARIABLE differs)
 if(differs)
-  list(APPEND failures "standard output differs from ${CASE}.out")
-  show_difference(${CASE}.out ${WORK}/stdout)
+  file(SIZE ${expected_stderr} expected_size)
+  if(expected_size EQUAL 0)
+    list(APPEND failures "unexpected standard error")
+  else()
+    list(APPEND failures "standard error differs from what was expected")
+  endif()
+  show_difference(${expected_stderr} ${WORK}/stderr)
+endif()
+
+if(STDOUT STREQUAL "")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CASE}.out ${WORK}/stdout
+                  RESULT_VARIABLE differs)
+  if(differs)
+    list(APPEND failures "standard output differs from ${CASE}.out")
+    show_difference(${CASE}.out ${WORK}/stdout)
+  endif()
 endif()
 
 if(IS_DIRECTORY ${CASE}.files)

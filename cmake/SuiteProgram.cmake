@@ -39,23 +39,43 @@ target_compile_options(
             -Wimplicit-fallthrough
             $<$<BOOL:${SUITE_WERROR}>:-Werror>)
 
+# How every program ends: main hands its exit status to exitStatus(), which
+# reports a failed write to standard output. suite_link_support() links it
+# into an executable and tells main.cpp the program's name as SUITE_PROGRAM.
+add_library(suite_support STATIC ${PROJECT_SOURCE_DIR}/support/exitstatus.cpp)
+target_include_directories(suite_support PUBLIC ${PROJECT_SOURCE_DIR}/support)
+target_link_libraries(suite_support PRIVATE suite_options)
+
+function(suite_link_support target name)
+  target_link_libraries(${target} PRIVATE suite_support)
+  target_compile_definitions(${target} PRIVATE SUITE_PROGRAM="${name}")
+endfunction()
+
 # Shared helpers for in-process tests (console capture).
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing)
 
+# Adds the CTest test TEST that runs PROGRAM on the transcript case CASE (its
+# path without extension) through the transcript runner. Further arguments
+# go to the runner as they are, e.g. -DSTDOUT=full.
+function(suite_transcript test program case)
+  add_test(
+    NAME ${test}
+    COMMAND
+      ${CMAKE_COMMAND} -DPROGRAM=${program} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+      -DCASE=${case} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${test} ${ARGN} -P
+      ${SUITE_TRANSCRIPT_RUNNER})
+  set_tests_properties(${test} PROPERTIES LABELS transcript TIMEOUT 120)
+endfunction()
+
 # Adds one CTest test per CASE.out in DIR, running PROGRAM through the
-# transcript runner. Tests are named PREFIX.CASE.
+# transcript runner. Tests are named PREFIX.CASE; further arguments go to the
+# runner.
 function(suite_transcripts program dir prefix)
   file(GLOB outs CONFIGURE_DEPENDS ${dir}/*.out)
   foreach(out IN LISTS outs)
     get_filename_component(case ${out} NAME_WE)
-    add_test(
-      NAME ${prefix}.${case}
-      COMMAND
-        ${CMAKE_COMMAND} -DPROGRAM=${program} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
-        -DCASE=${dir}/${case} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${case} -P
-        ${SUITE_TRANSCRIPT_RUNNER})
-    set_tests_properties(${prefix}.${case} PROPERTIES LABELS transcript TIMEOUT 120)
+    suite_transcript(${prefix}.${case} ${program} ${dir}/${case} ${ARGN})
   endforeach()
 endfunction()
 
@@ -80,6 +100,7 @@ function(suite_program name)
 
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE suite_options)
+  suite_link_support(${name} ${name})
   if(SUITE_STATIC)
     # A single file that runs without the C++ runtime, or any shared library,
     # installed; position-independent when hardened. Given as a link item,

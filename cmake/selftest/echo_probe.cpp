@@ -1,10 +1,14 @@
 // A stand-in program for testing the transcript runner: copies standard input
-// to standard output byte for byte. A first line "touch" also creates
-// touched.txt; a first line "fail" makes the exit status 3. Two first lines
+// to standard output byte for byte, and ends as every program of the suite
+// does, reporting a failed write. A first line "touch" also creates
+// touched.txt; a first line "fail" makes the exit status 3; a first line
+// "complain" writes "echo_probe: complaint" on standard error. Two first lines
 // give memcheck something to find: "leak" drops the only pointer to a heap
 // block, and "invalid read" reads bytes that valgrind has been told are off
 // limits (to the program they are ordinary bytes of a live buffer, so the
 // read is well defined when valgrind is not watching).
+#include "exitstatus.hpp"
+
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -52,5 +56,8 @@ int main() {
   if (first == "invalid read" && readForbidden() != 0) {
     std::cout << "never: the buffer starts zeroed\n";
   }
-  return first == "fail" ? 3 : 0;
+  if (first == "complain") {
+    std::cerr << "echo_probe: complaint\n";
+  }
+  return exitStatus(SUITE_PROGRAM, first == "fail" ? 3 : 0);
 }

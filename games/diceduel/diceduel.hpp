@@ -37,6 +37,6 @@ int rollanalysis(int total);
 // 10 without a word when a player already holds maxpointwin points, else 0.
 int turn(int k);
 
-// The banner and the loop of turns, human first, until a player wins or the
-// input ends.
+// The banner and the loop of turns, human first, until a player wins, the
+// input ends or standard output fails.
 void game();

@@ -1,6 +1,7 @@
 #include "diceduel.hpp"
+#include "exitstatus.hpp"
 
 int main() {
   game();
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,6 +1,7 @@
+#include "exitstatus.hpp"
 #include "marblepile.hpp"
 
 int main() {
   marbleRun(11, true, true);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

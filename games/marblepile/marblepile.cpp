@@ -16,8 +16,13 @@ namespace {
 
 // Reads the next count from standard input. A word that is not an integer
 // (or does not fit an int) is discarded and counts as 0, an illegal take.
-// False only at end of input, when no word is left.
+// False at end of input, when no word is left, and, without reading, once
+// standard output has failed: the prompt never reached the human, so the
+// game must not go on consuming counts.
 bool readCount(int& count) {
+  if (!std::cout) {
+    return false;
+  }
   std::cin >> std::ws;
   if (std::cin.peek() == std::char_traits<char>::eof()) {
     return false;

@@ -23,8 +23,8 @@ extern bool fmove;
 int rollDice();
 
 // Removes a legal take from the pile. While the take is below 1 or above half
-// the pile, says so and reads a new count; at end of input it ends the game
-// instead and leaves the pile as it was.
+// the pile, says so and reads a new count; at end of input, or once standard
+// output has failed, it ends the game instead and leaves the pile as it was.
 void moveanalysis(int take);
 
 // The computer's take for the current pile, smart or random by smode; always
@@ -32,5 +32,6 @@ void moveanalysis(int take);
 int robot();
 
 // Plays one whole game on a pile of size marbles and returns when it has
-// ended: by a win, at end of input, or at once when size is below 2.
+// ended: by a win, at end of input, when standard output has failed, or at
+// once when size is below 2.
 void marbleRun(int size, bool smart, bool computerFirst);

@@ -132,6 +132,14 @@ TEST_P(TooSmallPile, EndsAfterTheOpeningLinesWithoutADraw) {
 }
 INSTANTIATE_TEST_SUITE_P(Marblepile, TooSmallPile, ::testing::Values(1, 0, -5), ByNumber{"Pile"});
 
+TEST_F(Marblepile, RandomTakeFromOneMarbleOrNoneIsOneWithoutADraw) {
+  for (const int pile : {0, 1}) {
+    marb = pile;
+    EXPECT_EQ(rollDice(), 1);
+  }
+  EXPECT_EQ(random(), 1804289383); // still the first default draw
+}
+
 struct Word {
   std::string name;
   std::string text;

@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "gridscan.hpp"
 
 #include <iostream>
@@ -5,5 +6,5 @@
 int main() {
   int grid[2][2] = {{1, 2}, {3, 4}};
   std::cout << minElement(grid, 2) << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,7 +1,13 @@
+#include "exitstatus.hpp"
 #include "oddsumfile.hpp"
+
+#include <cerrno>
 
 int main() {
   int values[4] = {1, 2, 2, 3};
-  sumOfPositiveOdd("a.txt", values, 4);
-  return 0;
+  int status = 0;
+  if (sumOfPositiveOdd("a.txt", values, 4) != 1) {
+    status = fileError(SUITE_PROGRAM, "a.txt", errno);
+  }
+  return exitStatus(SUITE_PROGRAM, status);
 }

@@ -1,6 +1,7 @@
 #include "cases.hpp"
 #include "oddsumfile.hpp"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -68,17 +70,45 @@ TEST_F(Oddsumfile, ReplacesALongerFileWhole) {
   EXPECT_EQ(contents(file), "4");
 }
 
+// The file is replaced by a new one: it must keep the old file's
+// permissions, and a file that did not exist gets 0666 less the umask.
+TEST_F(Oddsumfile, KeepsTheOldPermissionsAndGivesANewFileTheUmasksOnes) {
+  const fs::path old = dir / "old.txt";
+  std::ofstream(old) << "old";
+  ASSERT_EQ(chmod(old.c_str(), 0604), 0);
+  const mode_t saved = umask(027);
+  int values[1] = {3};
+  const int oldResult = sumOfPositiveOdd(old.string(), values, 1);
+  const int newResult = sumOfPositiveOdd((dir / "new.txt").string(), values, 1);
+  umask(saved);
+  EXPECT_EQ(oldResult, 1);
+  EXPECT_EQ(newResult, 1);
+  EXPECT_EQ(fs::status(old).permissions(), static_cast<fs::perms>(0604));
+  EXPECT_EQ(fs::status(dir / "new.txt").permissions(), static_cast<fs::perms>(0640));
+  EXPECT_EQ(contents(old), "3");
+}
+
 TEST_F(Oddsumfile, MissingDirectoryReturnsMinusOneAndCreatesNothing) {
   int values[1] = {1};
+  errno = 0;
   EXPECT_EQ(sumOfPositiveOdd((dir / "absent" / "a.txt").string(), values, 1), -1);
+  EXPECT_EQ(errno, ENOENT);
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
-TEST_F(Oddsumfile, FailedWriteReturnsMinusOne) {
-  // /dev/full opens, but every write to it fails with "no space left".
+TEST_F(Oddsumfile, FailedWriteReturnsMinusOneWithTheWritesError) {
+  // /dev/full opens, but every write to it fails with "no space left". A
+  // device is written in place, so the link to it stays a link. (The link
+  // keeps a faulty replacement away from /dev itself.)
   ASSERT_TRUE(fs::is_character_file("/dev/full"));
+  const fs::path link = dir / "a.txt";
+  fs::create_symlink("/dev/full", link);
   int values[1] = {7};
-  EXPECT_EQ(sumOfPositiveOdd("/dev/full", values, 1), -1);
+  errno = 0;
+  EXPECT_EQ(sumOfPositiveOdd(link.string(), values, 1), -1);
+  EXPECT_EQ(errno, ENOSPC);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 } // namespace

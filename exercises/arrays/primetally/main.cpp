@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "primetally.hpp"
 
 #include <iostream>
@@ -5,5 +6,5 @@
 int main() {
   int values[5] = {0, 1, 2, 3, 4};
   std::cout << isPrime(values, 5);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "sumcheck.hpp"
 
 #include <iostream>
@@ -8,5 +9,5 @@ int main() {
     values[i] = i + 1;
   }
   std::cout << check(values, 3);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,3 +1,5 @@
+#include "exitstatus.hpp"
+
 #include <iostream>
 
 // Thirteen lines contrasting integer division with floating-point division.
@@ -20,5 +22,5 @@ int main() {
   std::cout << "(a/b) / 2 = " << static_cast<double>(a / b) / 2.0 << std::endl;
   std::cout << "a/b/2 = " << a / b / 2 << std::endl;
   std::cout << "1/2/3.0/4 = " << 1 / 2 / 3.0 / 4 << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,8 +1,9 @@
+#include "exitstatus.hpp"
 #include "hikecalc.hpp"
 
 #include <iostream>
 
 int main() {
   std::cout << hikingTime(5.0, -4000.0) << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -10,6 +10,10 @@ TEST(Largest3, StrictlyLargestWinsInAnyPosition) {
   EXPECT_EQ(largestNumber(1.0, 2.0, 9.0), 9.0);
 }
 
+TEST(Largest3, LargestLastWhenTheFirstIsAboveTheSecond) {
+  EXPECT_EQ(largestNumber(2.0, 1.0, 9.0), 9.0);
+}
+
 TEST(Largest3, NegativeArguments) {
   EXPECT_EQ(largestNumber(-1.0, -2.0, -3.0), -1.0);
   EXPECT_EQ(largestNumber(-3.0, -0.5, -2.0), -0.5);

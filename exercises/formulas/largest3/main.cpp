@@ -1,8 +1,9 @@
+#include "exitstatus.hpp"
 #include "largest3.hpp"
 
 #include <iostream>
 
 int main() {
   std::cout << largestNumber(10.0, 12.5, 62.5) << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -23,6 +23,11 @@ TEST(Lumencalc, ResultsBeyondIntArePinnedToTheLimits) {
   EXPECT_EQ(luminosity(-1e300, 1.0), INT_MIN);
 }
 
+// 2^31 itself, just past the largest int, is the first value pinned.
+TEST(Lumencalc, ExactlyTwoToTheThirtyOneGivesTheLargestInt) {
+  EXPECT_EQ(luminosity(2147483648.0 / 12.566370614359172, 1.0), INT_MAX);
+}
+
 TEST(Lumencalc, NanGivesZero) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(luminosity(nan, 1.0), 0);

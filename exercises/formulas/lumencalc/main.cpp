@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "lumencalc.hpp"
 
 #include <cstdlib>
@@ -13,5 +14,5 @@ int main() {
               << " then luminosity is:" << std::endl;
     std::cout << luminosity(distance, brightness) << std::endl;
   }
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "storedvals.hpp"
 
 #include <iostream>
@@ -7,5 +8,5 @@ int main() {
   std::cout << x << std::endl;
   std::cout << y << std::endl;
   std::cout << false << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -20,5 +20,7 @@ void sheeeeeiiiittt() {
   do {
     k += 1;
     std::cout << k << " " << fug() << std::endl;
-  } while (k < a);
+    // Once standard output has failed no line can arrive: stop rather than
+    // draw up to two billion phrases for nobody.
+  } while (k < a && std::cout);
 }

@@ -14,5 +14,6 @@ extern const std::string phrases[6];
 std::string fug();
 
 // Writes "k phrase" lines numbered from 1 up to a. The count is tested after
-// each line, so one line is written even when a is 0 or negative.
+// each line, so one line is written even when a is 0 or negative. Stops
+// early when standard output fails.
 void sheeeeeiiiittt();

@@ -25,6 +25,15 @@ TEST_F(Coursegreet, FugFollowsTheDefaultSequenceOneDrawPerCall) {
   }
 }
 
+TEST_F(Coursegreet, PhrasesAreTheSixTextsInDrawOrder) {
+  EXPECT_EQ(phrases[0], "AAAAAHHHH");
+  EXPECT_EQ(phrases[1], "MAKE IT END");
+  EXPECT_EQ(phrases[2], "STOP");
+  EXPECT_EQ(phrases[3], "KILL ME");
+  EXPECT_EQ(phrases[4], "Do you think god stays in heaven because he too fears what he created?");
+  EXPECT_EQ(phrases[5], "I WANT TO DIE");
+}
+
 TEST_F(Coursegreet, PrintsOneNumberedLinePerCourse) {
   a = 4;
   CoutCapture out;

@@ -1,4 +1,5 @@
 #include "coursegreet.hpp"
+#include "exitstatus.hpp"
 
 #include <iostream>
 
@@ -11,5 +12,5 @@ int main() {
   }
   std::cout << "Hello, CS " << a << " World!" << std::endl;
   sheeeeeiiiittt();
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,6 +1,7 @@
+#include "exitstatus.hpp"
 #include "namegreet.hpp"
 
 int main() {
   converse();
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,7 +1,8 @@
+#include "exitstatus.hpp"
 #include "menutable.hpp"
 
 int main() {
   gameMenu(3);
   gameMenu(14);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

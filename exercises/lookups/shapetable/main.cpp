@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "shapetable.hpp"
 
 #include <iostream>
@@ -5,5 +6,5 @@
 int main() {
   const std::string name = shapeName(2);
   std::cout << name << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

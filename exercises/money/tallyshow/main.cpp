@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "tallyshow.hpp"
 
 int main() {
@@ -19,5 +20,5 @@ int main() {
   total = clearTotal();
   count = clearNumItems();
   display(total, count);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

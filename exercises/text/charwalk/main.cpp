@@ -1,3 +1,5 @@
+#include "exitstatus.hpp"
+
 #include <cstddef>
 #include <iostream>
 #include <string>
@@ -9,5 +11,5 @@ int main() {
   for (int i = 0; i <= 4; ++i) {
     std::cout << digits.substr(static_cast<std::size_t>(i), 1);
   }
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

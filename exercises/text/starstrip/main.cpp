@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "starstrip.hpp"
 
 #include <iostream>
@@ -6,5 +7,5 @@
 int main() {
   const std::string text = "etwr3**23dbsh*";
   std::cout << removeStars(text);
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }

@@ -1,3 +1,4 @@
+#include "exitstatus.hpp"
 #include "strprobe.hpp"
 
 #include <iostream>
@@ -6,5 +7,5 @@
 int main() {
   const std::string word = "zebra";
   std::cout << getLastIndex('z', word) << std::endl;
-  return 0;
+  return exitStatus(SUITE_PROGRAM);
 }
