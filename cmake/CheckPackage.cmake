@@ -7,6 +7,10 @@
 # there passes its first transcript.
 include(${CMAKE_CURRENT_LIST_DIR}/DeliveryCheck.cmake)
 
+# What cpack uses to find the executables, compute their dependencies and
+# strip them.
+require_tools(file=file dpkg-shlibdeps=dpkg-dev strip=binutils objcopy=binutils)
+
 if(NOT PACKAGES)
   set(PACKAGES ${WORK}/out)
   execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${PACKAGES}

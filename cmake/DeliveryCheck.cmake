@@ -21,6 +21,21 @@ endif()
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+# Stops the check, as skipped, when a tool it needs is missing: each argument
+# is TOOL=PACKAGE, the Debian package that brings TOOL.
+function(require_tools)
+  foreach(pair IN LISTS ARGN)
+    string(REPLACE "=" ";" pair ${pair})
+    list(GET pair 0 tool)
+    list(GET pair 1 package)
+    find_program(found_${tool} ${tool})
+    if(NOT found_${tool})
+      message(FATAL_ERROR "${tool} is not installed (Debian package ${package})")
+    endif()
+  endforeach()
+endfunction()
+
+require_tools(dpkg-deb=dpkg readelf=binutils)
 find_program(DPKG_DEB dpkg-deb REQUIRED)
 find_program(READELF readelf REQUIRED)
 
