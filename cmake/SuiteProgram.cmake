@@ -102,7 +102,17 @@ function(suite_program name)
     gtest_discover_tests(
       ${name}_test
       DISCOVERY_MODE PRE_TEST
+      TEST_FILTER -*WorstCase.*
       PROPERTIES LABELS unit TIMEOUT 300)
+    # A suite named *WorstCase runs inputs that take well under a second at
+    # the intended cost and hours at a higher one; its limit of a minute turns
+    # a slower algorithm into a failure with a wide margin, never a flake.
+    gtest_discover_tests(
+      ${name}_test
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER *WorstCase.*
+      TEST_LIST ${name}_worst_case_tests
+      PROPERTIES LABELS unit TIMEOUT 60)
   endif()
 
   suite_transcripts($<TARGET_FILE:${name}> ${dir}/transcripts ${name})
