@@ -173,6 +173,18 @@ const Case<const std::string> textCases[] = {
        return text;
      }},
     {stripStars, "stars", "all asterisks", [](std::size_t n) { return std::string(n, '*'); }},
+    // A loop that branched on each character would guess wrong at every
+    // other one here.
+    {stripStars, "mixed", "about half asterisks, at random",
+     [](std::size_t n) {
+       std::string text = randomText(n);
+       for (char& c : text) {
+         if ((c & 1) != 0) {
+           c = '*';
+         }
+       }
+       return text;
+     }},
 };
 
 const Case<std::vector<int>> intCases[] = {
