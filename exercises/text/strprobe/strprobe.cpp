@@ -98,13 +98,14 @@ int getMatchCount(std::string pattern, std::string text) {
   if (str.size() < sub.size()) {
     return -2;
   }
-  // One pass over the text and its terminator, never stepping back: matched
-  // counts how many of sub's first characters end at the current position,
-  // and on a mismatch or a full match falls back to the longest border, so
-  // every occurrence is found (overlapping ones too) in ascending order, in
-  // time linear in both lengths. An occurrence may end on the terminator
-  // (sub ending in NUL) but none reaches past it. While nothing is matched,
-  // memchr jumps to the next position that holds sub's first character.
+  // One pass over the text and its terminator that never steps back:
+  // matched is how many leading characters of sub the text holds just before
+  // position t. On a mismatch, and after a full match, it falls back to the
+  // longest border of what matched, so every occurrence is found, overlapping
+  // ones too, in ascending order, in time linear in both lengths. An
+  // occurrence may end on the terminator (sub ending in NUL) but none reaches
+  // past it. While nothing is matched, memchr jumps to the next position that
+  // holds sub's first character.
   const std::vector<std::uint32_t> border = borders(sub);
   const std::size_t last = sub.size() - 1;
   const char* const chars = str.c_str();
@@ -135,8 +136,9 @@ int getMatchCount(std::string pattern, std::string text) {
   return looped;
 }
 
-// The walk is a loop, not a call per character, so a pattern of millions of
-// characters needs no stack. It never reads past str's terminator: a NUL in
+// getMatchCount makes this test for every start in its one pass; charloop
+// serves direct calls. The walk is a loop, not a call per character, so a
+// pattern of millions of characters needs no stack. It never reads past str's terminator: a NUL in
 // sub matches that terminator only as sub's last character, and a start from
 // which the rest of sub cannot end at or before the terminator fails at once
 // (it could only fail later). Direct calls with sub empty or i outside 0 to
