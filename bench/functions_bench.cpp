@@ -507,19 +507,21 @@ void keepHeapWarm() {
 }
 
 // Registers a case's function and standard benchmarks: the random data at
-// every size, a worst case at the two sizes its ratios need.
+// every size, a worst case at the two sizes its ratios need. The two run one
+// after the other at each size, so that a ratio compares times taken seconds
+// apart, under much the same load from whatever else the machine runs.
 template <class Data> void registerCase(const Case<Data>& c, std::vector<Row>& rows) {
   const std::string key =
       c.tag == nullptr ? c.jobs.name : std::string("worst/") + c.jobs.name + '/' + c.tag;
-  for (const bool standard : {false, true}) {
-    benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(
-        (key + (standard ? "/standard" : "/function")).c_str(), runJob<Data>,
-        standard ? c.jobs.standard : c.jobs.function, c.make);
-    b->Unit(benchmark::kMicrosecond);
-    if (c.tag == nullptr) {
-      b->RangeMultiplier(4)->Range(smallest, largest);
-    } else {
-      b->Arg(linearBase)->Arg(largest);
+  const std::vector<std::int64_t> measured =
+      c.tag == nullptr ? sizes() : std::vector<std::int64_t>{linearBase, largest};
+  for (const std::int64_t bytes : measured) {
+    for (const bool standard : {false, true}) {
+      benchmark::RegisterBenchmark((key + (standard ? "/standard" : "/function")).c_str(),
+                                   runJob<Data>, standard ? c.jobs.standard : c.jobs.function,
+                                   c.make)
+          ->Arg(bytes)
+          ->Unit(benchmark::kMicrosecond);
     }
   }
   rows.push_back({key, c.jobs.name, c.tag == nullptr ? "" : c.input, c.jobs.standardName});
