@@ -86,6 +86,26 @@ int standardMatchCount(const std::string& pattern, const std::string& text) {
   return count;
 }
 
+int memmemMatchCount(const std::string& pattern, const std::string& text) {
+  if (pattern.empty() || text.empty()) {
+    return -1;
+  }
+  if (text.size() < pattern.size()) {
+    return -2;
+  }
+  const char* const scanned = text.c_str();
+  const char* const end = scanned + text.size() + 1;
+  int count = 0;
+  for (const char* at = scanned;; ++at) {
+    at = static_cast<const char*>(
+        memmem(at, static_cast<std::size_t>(end - at), pattern.data(), pattern.size()));
+    if (at == nullptr) {
+      return count;
+    }
+    ++count;
+  }
+}
+
 std::string standardRemoveStars(const std::string& text) {
   std::string kept(text.size(), '\0');
   kept.erase(std::remove_copy(text.begin(), text.end(), kept.begin(), '*'), kept.end());

@@ -36,6 +36,11 @@ int standardLastIndex(char c, const std::string& text);
 // find over the text and its terminator (a pattern ending in NUL matches
 // there); -1 when either is empty, -2 when the text is the shorter.
 int standardMatchCount(const std::string& pattern, const std::string& text);
+// The same count by a loop of glibc's memmem over the text and its
+// terminator, restarting one past each occurrence found. Where the pattern
+// never occurs this is one memmem scan; where occurrences overlap at every
+// position each call checks the whole pattern again.
+int memmemMatchCount(const std::string& pattern, const std::string& text);
 // removeStars: the text without its asterisks, by std::remove_copy.
 std::string standardRemoveStars(const std::string& text);
 

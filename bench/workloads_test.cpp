@@ -66,6 +66,8 @@ TEST(Workloads, StandardTextJobsAgreeWithTheFunctionsOnBenchData) {
     EXPECT_EQ(standardLastIndex('e', text), getLastIndex('e', text)) << length;
     EXPECT_EQ(standardMatchCount(absentPattern, text), freshMatchCount(absentPattern, text));
     EXPECT_EQ(standardMatchCount("e ", text), freshMatchCount("e ", text)) << length;
+    EXPECT_EQ(memmemMatchCount(absentPattern, text), freshMatchCount(absentPattern, text));
+    EXPECT_EQ(memmemMatchCount("e ", text), freshMatchCount("e ", text)) << length;
     EXPECT_EQ(standardRemoveStars(text), removeStars(text)) << length;
   }
 }
@@ -80,9 +82,29 @@ TEST(Workloads, StandardTextJobsAgreeWithTheFunctionsOnAwkwardText) {
     EXPECT_EQ(standardDigitCount(text), getDigitCount(text)) << testing::PrintToString(text);
     EXPECT_EQ(standardLastIndex(c, text), getLastIndex(c, text))
         << int{c} << " in " << testing::PrintToString(text);
-    EXPECT_EQ(standardMatchCount(pattern, text), freshMatchCount(pattern, text))
+    const int matches = freshMatchCount(pattern, text);
+    EXPECT_EQ(standardMatchCount(pattern, text), matches)
+        << testing::PrintToString(pattern) << " in " << testing::PrintToString(text);
+    EXPECT_EQ(memmemMatchCount(pattern, text), matches)
         << testing::PrintToString(pattern) << " in " << testing::PrintToString(text);
     EXPECT_EQ(standardRemoveStars(text), removeStars(text)) << testing::PrintToString(text);
+  }
+}
+
+TEST(Workloads, MemmemLoopAgreesOnRunsOfOneCharacter) {
+  // The inputs of the worst-case benchmarks, small: every start matches, or
+  // every start matches all but the last character.
+  const std::string text(1000, 'a');
+  const struct {
+    std::string pattern;
+    int count;
+  } cases[] = {
+      {std::string(10, 'a'), 991},      {std::string(9, 'a') + 'b', 0}, {std::string(1000, 'a'), 1},
+      {std::string(999, 'a') + 'b', 0}, {std::string(1001, 'a'), -2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(memmemMatchCount(c.pattern, text), c.count) << c.pattern.size();
+    EXPECT_EQ(freshMatchCount(c.pattern, text), c.count) << c.pattern.size();
   }
 }
 

@@ -1,8 +1,9 @@
 # Checks that `ctest -L NAME` selects every test of program NAME and nothing
 # else, for every program: its unit tests (suites named after the program,
-# e.g. Diceduel.* or Diceduel/Param.*), its transcripts and other checks
-# (diceduel.*), and the checks that span programs, named GROUP.NAME.*
-# (hostile.diceduel.*, write_errors.diceduel.*).
+# e.g. Diceduel.*, Diceduel/Param.*, DiceduelWorstCase.*), its transcripts
+# and other checks (diceduel.*), and the checks that span programs, named
+# GROUP.NAME.* (hostile.diceduel.*, write_errors.diceduel.*). No program's
+# name begins another's, so the names tell the programs apart.
 #   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P CheckLabels.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -30,7 +31,7 @@ foreach(program IN LISTS programs)
   set(own "")
   foreach(name IN LISTS all)
     string(TOLOWER "${name}" lower)
-    if(lower MATCHES "^([a-z_]+\\.)?${program}[./]")
+    if(lower MATCHES "^([a-z_]+\\.)?${program}")
       list(APPEND own "${name}")
     endif()
   endforeach()

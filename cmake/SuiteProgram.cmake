@@ -178,7 +178,18 @@ include(\"${SUITE_CMAKE_DIR}/InstallDebugInfo.cmake\")"
       # Parameterised cases are named by the tests (testing/cases.hpp), not
       # by their printed data.
       NO_PRETTY_VALUES
+      TEST_FILTER -*WorstCase.*
       PROPERTIES LABELS unit TIMEOUT 300)
+    # A suite named *WorstCase runs inputs that take well under a second at
+    # the intended cost and hours at a higher one; its limit of a minute turns
+    # a slower algorithm into a failure with a wide margin, never a flake.
+    gtest_discover_tests(
+      ${name}_test
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER *WorstCase.*
+      TEST_LIST ${name}_worst_case_tests
+      NO_PRETTY_VALUES
+      PROPERTIES LABELS unit TIMEOUT 60)
   endif()
 
   suite_transcripts($<TARGET_FILE:${name}> ${dir}/transcripts ${name})

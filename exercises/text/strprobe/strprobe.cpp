@@ -1,10 +1,13 @@
 #include "strprobe.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <utility>
+#include <vector>
 
 std::string sub;
 std::string str;
@@ -20,6 +23,33 @@ bool inScan(int i, const std::string& text) {
 // The character at position i; at the length this is the terminating NUL.
 char at(const std::string& text, int i) { return text[static_cast<std::size_t>(i)]; }
 
+// One complete occurrence: its line reaches the console, flushed, before the
+// total counts it. The total stays at the largest int rather than overflowing.
+void countMatch() {
+  std::cout << "Successful loop" << std::endl;
+  if (looped < INT_MAX) {
+    ++looped;
+  }
+}
+
+// For each k, the length of the longest proper prefix of pattern[0..k] that
+// is also a suffix of it (its border). Patterns are shorter than 2^31
+// characters, so every length fits 32 bits.
+std::vector<std::uint32_t> borders(const std::string& pattern) {
+  std::vector<std::uint32_t> border(pattern.size(), 0);
+  std::size_t b = 0;
+  for (std::size_t k = 1; k < pattern.size(); ++k) {
+    while (b > 0 && pattern[k] != pattern[b]) {
+      b = border[b - 1];
+    }
+    if (pattern[k] == pattern[b]) {
+      ++b;
+    }
+    border[k] = static_cast<std::uint32_t>(b);
+  }
+  return border;
+}
+
 } // namespace
 
 int getWordCount(std::string text) {
@@ -34,16 +64,14 @@ int getWordCount(std::string text) {
   return static_cast<int>(static_cast<long long>(count) + static_cast<long long>(text.size()));
 }
 
+// The terminator at position length is no digit, so the count runs over the
+// characters alone. Bytes 128 to 255 never count: as signed chars they are
+// negative, as unsigned ones above '9'. g++ compiles this to one compare and
+// an add with carry per byte, where a loop that subtracts '0' from the
+// signed value takes twice the cycles.
 int getDigitCount(std::string text) {
-  int count = 0;
-  for (int i = 0; static_cast<std::size_t>(i) <= text.size(); ++i) {
-    // Signed on purpose: bytes 128 to 255 come out negative and never count.
-    const int d = static_cast<signed char>(at(text, i)) - '0';
-    if (d >= 0 && d <= 9) {
-      ++count;
-    }
-  }
-  return count;
+  return static_cast<int>(
+      std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 // The scan runs from the end, with memrchr, and stops at the first match:
@@ -69,29 +97,51 @@ int getMatchCount(std::string pattern, std::string text) {
   if (str.size() < sub.size()) {
     return -2;
   }
-  // Only a position that holds sub's first character can start a match, so
-  // memchr jumps from one such position to the next over the text and its
-  // terminator; charloop sees the same positions in the same order as it
-  // would from a test of every position.
-  const char* const begin = str.c_str();
+  // One pass over the text and its terminator that never steps back:
+  // matched is how many leading characters of sub the text holds just before
+  // position t. On a mismatch, and after a full match, it falls back to the
+  // longest border of what matched, so every occurrence is found, overlapping
+  // ones too, in ascending order, in time linear in both lengths. An
+  // occurrence may end on the terminator (sub ending in NUL) but none reaches
+  // past it. While nothing is matched, memchr jumps to the next position that
+  // holds sub's first character.
+  const std::vector<std::uint32_t> border = borders(sub);
+  const std::size_t last = sub.size() - 1;
+  const char* const chars = str.c_str();
   const std::size_t scanned = str.size() + 1;
-  for (std::size_t i = 0; i < scanned; ++i) {
-    const void* hit = std::memchr(begin + i, sub[0], scanned - i);
-    if (hit == nullptr) {
-      break;
+  std::size_t matched = 0;
+  for (std::size_t t = 0; t < scanned; ++t) {
+    if (matched == 0) {
+      const void* hit = std::memchr(chars + t, sub[0], scanned - t);
+      if (hit == nullptr) {
+        break;
+      }
+      t = static_cast<std::size_t>(static_cast<const char*>(hit) - chars);
+    } else {
+      while (matched > 0 && chars[t] != sub[matched]) {
+        matched = border[matched - 1];
+      }
+      if (matched == 0 && chars[t] != sub[0]) {
+        continue;
+      }
     }
-    i = static_cast<std::size_t>(static_cast<const char*>(hit) - begin);
-    charloop(static_cast<int>(i), 0);
+    if (matched == last) {
+      countMatch();
+      matched = border[last];
+    } else {
+      ++matched;
+    }
   }
   return looped;
 }
 
-// The walk is a loop, not a call per character, so a pattern of millions of
-// characters needs no stack. It never reads past str's terminator: a NUL in
+// getMatchCount makes this test for every start in its one pass; charloop
+// serves direct calls. The walk is a loop, not a call per character, so a
+// pattern of millions of characters needs no stack. It never reads past str's terminator: a NUL in
 // sub matches that terminator only as sub's last character, and a start from
 // which the rest of sub cannot end at or before the terminator fails at once
-// (it could only fail later), which keeps long uniform texts linear. Direct
-// calls with sub empty or i outside 0 to str's length return 0.
+// (it could only fail later). Direct calls with sub empty or i outside 0 to
+// str's length return 0.
 int charloop(int i, int j) {
   if (sub.empty() || !inScan(i, str)) {
     return 0;
@@ -108,11 +158,7 @@ int charloop(int i, int j) {
   }
   for (; str[t] == sub[p]; ++t, ++p) {
     if (p == last) {
-      std::cout << "Successful loop" << std::endl;
-      // Stays at the largest int rather than overflowing.
-      if (looped < INT_MAX) {
-        ++looped;
-      }
+      countMatch();
       return p == static_cast<std::size_t>(j) ? 1 : 0;
     }
   }

@@ -26,7 +26,8 @@ int getDigitCount(std::string text);
 int getLastIndex(char c, std::string text);
 
 // Stores pattern in sub and text in str, then counts every occurrence of the
-// pattern in the text, overlapping ones too, printing one line for each.
+// pattern in the text and its terminator, overlapping ones too, printing one
+// line for each in order of position; one pass, linear in both lengths.
 // Returns the running total looped; -1 when either string is empty, -2 when
 // the text is shorter than the pattern (both leave looped as it was).
 int getMatchCount(std::string pattern, std::string text);

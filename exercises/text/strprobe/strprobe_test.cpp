@@ -22,6 +22,36 @@ std::string lines(int n) {
   return out;
 }
 
+// Calls getMatchCount and compares it with a find loop over the text and its
+// terminator, where an occurrence may end on the terminator but never reach
+// past it: the result (the grown total, or -1 or -2), the lines written, the
+// total and the stored strings.
+::testing::AssertionResult agreesWithFindLoop(const std::string& pattern, const std::string& text) {
+  const int before = looped;
+  int found = 0, expected = -1;
+  if (!pattern.empty() && !text.empty()) {
+    expected = -2;
+    if (text.size() >= pattern.size()) {
+      const std::string whole = text + '\0';
+      for (auto at = whole.find(pattern); at != std::string::npos;
+           at = whole.find(pattern, at + 1)) {
+        ++found;
+      }
+      expected = before + found;
+    }
+  }
+  CoutCapture out;
+  const int result = getMatchCount(pattern, text);
+  if (result == expected && looped == before + found && out.str() == lines(found) &&
+      sub == pattern && str == text) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << ::testing::PrintToString(pattern) << " in " << ::testing::PrintToString(text)
+         << ": returned " << result << ", expected " << expected << "; total " << looped
+         << ", expected " << before + found;
+}
+
 // Every test starts as a fresh program would: no total, no stored strings.
 class Strprobe : public ::testing::Test {
 protected:
@@ -164,13 +194,28 @@ TEST_F(Strprobe, EachLineIsFlushedBeforeItIsCounted) {
   EXPECT_EQ(flushes.log, "0 Successful loop\n1 Successful loop\n2 Successful loop\n");
 }
 
-TEST_F(Strprobe, TenMillionCharacterPatternMatchesAnEqualTextOnce) {
-  // A call per pattern character would overflow the stack; a walk from every
-  // start to the end of the text would take hours.
+// Inputs on which a search that starts over at every position costs the
+// product of the two lengths, where one pass takes well under a second.
+// Tests of a suite named *WorstCase run under a limit of a minute.
+class StrprobeWorstCase : public Strprobe {};
+
+TEST_F(StrprobeWorstCase, TenMillionCharacterPatternMatchesAnEqualTextOnce) {
+  // A call per pattern character would also overflow the stack.
   const std::string text(10'000'000, 'a');
   CoutCapture out;
   EXPECT_EQ(getMatchCount(text, text), 1);
   EXPECT_EQ(out.str(), lines(1));
+}
+
+TEST_F(StrprobeWorstCase, LongRunNeverMatchesARunThatEndsInAnotherCharacter) {
+  // Starting over at every position compares 10^12 characters for the first
+  // pattern (about ten minutes as a byte loop, 18 s with memcmp) and ten
+  // times as many for the second.
+  const std::string text(10'000'000, 'a');
+  CoutCapture out;
+  EXPECT_EQ(getMatchCount(std::string(100'000, 'a') + 'b', text), 0);
+  EXPECT_EQ(getMatchCount(std::string(1'000'000, 'a') + 'b', text), 0);
+  EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(Strprobe, CharloopReturnsOneOnlyWhenItsOwnPositionCompletesTheMatch) {
@@ -208,9 +253,7 @@ TEST_F(Strprobe, TotalStopsAtTheLargestInt) {
 }
 
 TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnRandomStrings) {
-  // A fixed seed keeps failures reproducible. The reference appends the
-  // terminator to the text and counts occurrences with find, so an occurrence
-  // may end on the terminator but never reach past it.
+  // A fixed seed keeps failures reproducible.
   std::mt19937 gen(20261208);
   std::uniform_int_distribution<int> len(0, 6), pick(0, 2);
   const char alphabet[] = {'a', 'b', '\0'};
@@ -221,29 +264,46 @@ TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnRandomStrings) {
     }
     return s;
   };
-
   for (int round = 0; round < 3000; ++round) {
     const std::string pattern = draw(), text = draw();
-    const int before = looped;
-    int expected = 0, found = 0;
-    if (pattern.empty() || text.empty()) {
-      expected = -1;
-    } else if (text.size() < pattern.size()) {
-      expected = -2;
-    } else {
-      const std::string whole = text + '\0';
-      for (auto at = whole.find(pattern); at != std::string::npos;
-           at = whole.find(pattern, at + 1)) {
-        ++found;
-      }
-      expected = before + found;
+    ASSERT_TRUE(agreesWithFindLoop(pattern, text));
+  }
+}
+
+TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnPeriodicStrings) {
+  // Texts that repeat a short word, now and then with one character changed,
+  // and patterns cut from the same repetition at any offset, some with their
+  // last character changed or a NUL added: runs of one character, patterns
+  // that are their own prefix (aabaa, abab), partial matches that must fall
+  // back to a shorter one, and occurrences that end on the terminator.
+  std::mt19937 gen(20261211);
+  std::uniform_int_distribution<int> wordLen(1, 3), textLen(1, 40), patternLen(1, 12), pick(0, 2),
+      coin(0, 3);
+  const char alphabet[] = {'a', 'b', '\0'};
+  auto repeat = [](const std::string& word, std::size_t from, int n) {
+    std::string s;
+    for (std::size_t k = from; s.size() < static_cast<std::size_t>(n); ++k) {
+      s += word[k % word.size()];
     }
-    CoutCapture out;
-    ASSERT_EQ(getMatchCount(pattern, text), expected)
-        << "pattern \"" << pattern << "\" (" << pattern.size() << ") text \"" << text << "\" ("
-        << text.size() << ')';
-    ASSERT_EQ(looped, before + found);
-    ASSERT_EQ(out.str(), lines(found));
+    return s;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::string word(static_cast<std::size_t>(wordLen(gen)), ' ');
+    for (char& ch : word) {
+      ch = alphabet[pick(gen)];
+    }
+    std::string text = repeat(word, 0, textLen(gen));
+    std::string pattern = repeat(word, static_cast<std::size_t>(pick(gen)), patternLen(gen));
+    if (coin(gen) == 0) {
+      text[gen() % text.size()] = alphabet[pick(gen)];
+    }
+    if (coin(gen) == 0) {
+      pattern.back() = alphabet[pick(gen)];
+    }
+    if (coin(gen) == 0) {
+      pattern += '\0';
+    }
+    ASSERT_TRUE(agreesWithFindLoop(pattern, text));
   }
 }
 
@@ -287,21 +347,8 @@ TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnLongTextsWithHighBytes) {
     for (char& ch : pattern) {
       ch = alphabet[pick(gen)];
     }
-    if (text.size() < pattern.size()) {
-      continue;
-    }
-    const std::string whole = text + '\0';
-    int found = 0;
-    for (auto at = whole.find(pattern); at != std::string::npos; at = whole.find(pattern, at + 1)) {
-      ++found;
-    }
     looped = 0;
-    CoutCapture out;
-    ASSERT_EQ(getMatchCount(pattern, text), found)
-        << ::testing::PrintToString(pattern) << " in " << ::testing::PrintToString(text);
-    ASSERT_EQ(out.str(), lines(found));
-    ASSERT_EQ(sub, pattern);
-    ASSERT_EQ(str, text);
+    ASSERT_TRUE(agreesWithFindLoop(pattern, text));
   }
 }
 
