@@ -137,11 +137,11 @@ int getMatchCount(std::string pattern, std::string text) {
 
 // getMatchCount makes this test for every start in its one pass; charloop
 // serves direct calls. The walk is a loop, not a call per character, so a
-// pattern of millions of characters needs no stack. It never reads past str's terminator: a NUL in
-// sub matches that terminator only as sub's last character, and a start from
-// which the rest of sub cannot end at or before the terminator fails at once
-// (it could only fail later). Direct calls with sub empty or i outside 0 to
-// str's length return 0.
+// pattern of millions of characters needs no stack. It never reads past
+// str's terminator: a NUL in sub matches that terminator only as sub's last
+// character, and a start from which the rest of sub cannot end at or before
+// the terminator fails at once (it could only fail later). Direct calls with
+// sub empty or i outside 0 to str's length return 0.
 int charloop(int i, int j) {
   if (sub.empty() || !inScan(i, str)) {
     return 0;
