@@ -21,7 +21,6 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <malloc.h>
@@ -270,21 +269,14 @@ void runMatch(benchmark::State& state, MatchJob job, std::string pattern) {
 }
 
 // glibc gives every allocation of 32 MiB or more fresh pages from the kernel
-// and hands them back on free, and trims the heap's top; on a virtual machine
-// each first touch of a page can cost microseconds, which would swamp the
-// copies being measured. So every allocation comes from a heap that keeps its
-// pages, touched once here for more than any benchmark holds at a time (at
-// 64 MiB: the random text kept for all of them, a worst-case text, its
-// by-value copy and a result), and the copy that a by-value argument makes
-// costs what copying costs.
-void keepHeapWarm() {
+// and hands them back on free. A function that takes its text by value would
+// then pay, at 64 MiB, a page fault for each 4 KiB of its copy on every call
+// (about 28 ms on the machine in docs/benchmarks.md, beside 4 ms for the copy
+// itself), which it does not pay at 1 MiB. So the heap keeps its pages: no
+// mmap, no trimming.
+void keepHeapPages() {
   mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, INT_MAX);
-  const auto bytes = static_cast<std::size_t>(8 * largest);
-  void* block = std::malloc(bytes);
-  std::memset(block, 1, bytes);
-  benchmark::DoNotOptimize(block);
-  std::free(block);
 }
 
 // Registers a case's function and standard benchmarks: the random data at
@@ -316,7 +308,7 @@ template <class Data> void registerCase(const Case<Data>& c) {
 } // namespace
 
 int main(int argc, char** argv) {
-  keepHeapWarm();
+  keepHeapPages();
   for (const auto& c : textCases) {
     registerCase(c);
   }
