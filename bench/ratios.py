@@ -1,22 +1,21 @@
 #!/usr/bin/env python3
-"""The ratios of the function benchmarks, as a Markdown table, from the JSON
-that Google Benchmark writes (--benchmark_out=FILE --benchmark_out_format=json):
+"""Prints the ratios of the function benchmarks as a Markdown table, from the
+JSON that Google Benchmark writes (--benchmark_out=FILE --benchmark_out_format=json):
     python3 bench/ratios.py FILE
-Its compare.py reports the change between two runs of one benchmark; these
-ratios relate different benchmarks of one run (a function and its standard
-counterpart, one size and another), which it has no mode for.
+Its compare.py shows how one benchmark changed between two runs; these ratios
+relate different benchmarks of one run, which it has no mode for.
 
 Benchmarks are named KEY/function/SIZE and KEY/standard/SIZE (KEY/SIZE for one
-of their own, such as memcpy). Each figure is the median of the repetitions,
-else the single run, and comes from Google Benchmark's rates:
+on its own, such as memcpy). Each figure uses the median of the repetitions
+(else the single run) and Google Benchmark's rates:
 - function / standard time: their items per second where both count items
-  (the positions where a pattern fits), else bytes per second, at the
-  largest size of each;
+  (each at its largest size), else their bytes per second at the largest
+  size of the function;
 - linearity: bytes per second at the smallest size of at least 1/64 of the
-  largest, over bytes per second at the largest: the largest time over its
-  time there, scaled up by the sizes;
-- for a KEY with m:LENGTH, its time over the time of the same KEY with the
-  shortest LENGTH, at the largest size."""
+  largest over bytes per second at the largest, i.e. the largest time over
+  the smaller one scaled up by the sizes;
+- for a KEY with m:LENGTH, its time over that of the KEY with the shortest
+  LENGTH, at the largest size."""
 import json
 import re
 import sys
@@ -34,34 +33,37 @@ for run in sorted(runs, key=lambda run: run["run_type"] == "aggregate"):
     rates.setdefault("/".join(key), {}).setdefault(job, {})[int(size)] = run
 
 
-def at_largest(key, job, rate):
-    runs = rates.get(key, {}).get(job, {})
-    return runs[max(runs)].get(rate) if runs else None
+def top(key, job):
+    """The run of KEY's job at its largest size, if it ran."""
+    sizes = rates[key].get(job)
+    return sizes and sizes[max(sizes)]
 
 
 def ratio(key):
-    unit = "items_per_second"
-    if at_largest(key, "function", unit) is None or at_largest(key, "standard", unit) is None:
-        unit = "bytes_per_second"
-    standard = at_largest(key, "standard", unit)
-    return standard and standard / at_largest(key, "function", unit)
+    f, s = top(key, "function"), top(key, "standard")
+    if not (f and s):
+        return None
+    if "items_per_second" in f and "items_per_second" in s:
+        return s["items_per_second"] / f["items_per_second"]
+    s = rates[key]["standard"].get(max(rates[key]["function"]))
+    return s and s["bytes_per_second"] / f["bytes_per_second"]
 
 
 def linearity(key, job):
-    runs = rates[key].get(job, {})
-    large = max(runs, default=0)
-    base = min((s for s in runs if 64 * s >= large and s < large), default=None)
-    return base and runs[base]["bytes_per_second"] / runs[large]["bytes_per_second"]
+    sizes = rates[key].get(job, {})
+    large = max(sizes, default=0)
+    base = min((size for size in sizes if large <= 64 * size < 64 * large), default=None)
+    return base and sizes[base]["bytes_per_second"] / sizes[large]["bytes_per_second"]
 
 
 def against_shortest(key):
-    found = re.search(r"m:(\d+)", key)
-    if not found:
+    length = lambda k: int(re.search(r"m:(\d+)", k).group(1))
+    family = lambda k: re.sub(r"m:\d+", "", k)
+    if "m:" not in key:
         return None
-    siblings = [k for k in rates if re.sub(r"m:\d+", "", k) == re.sub(r"m:\d+", "", key)]
-    shortest = min(siblings, key=lambda k: int(re.search(r"m:(\d+)", k).group(1)))
-    rate = "bytes_per_second"
-    return at_largest(shortest, "function", rate) / at_largest(key, "function", rate)
+    shortest = min((k for k in rates if family(k) == family(key)), key=length)
+    f, s = top(key, "function"), top(shortest, "function")
+    return f and s and s["bytes_per_second"] / f["bytes_per_second"]
 
 
 def shown(value):
@@ -75,10 +77,10 @@ print("| Benchmark | Function / standard time (target <= %.1f) | Linearity (targ
       % (RATIO_TARGET, LINEAR_TARGET, RATIO_TARGET))
 print("|---|--:|--:|--:|--:|---|")
 for key in rates:
-    r, lin, shortest = ratio(key), linearity(key, "function"), against_shortest(key)
+    r, lin, m = ratio(key), linearity(key, "function"), against_shortest(key)
     met = "-"
-    if r is not None and lin is not None:
-        met = r <= RATIO_TARGET and lin <= LINEAR_TARGET and (shortest or 0) <= RATIO_TARGET
-        met = "yes" if met else "no"
-    print("| %s | %s | %s | %s | %s | %s |" % (key, shown(r), shown(lin),
-                                              shown(linearity(key, "standard")), shown(shortest), met))
+    if r is not None and lin is not None:  # as shown, to two decimals
+        ok = round(r, 2) <= RATIO_TARGET and round(lin, 2) <= LINEAR_TARGET
+        met = "yes" if ok and round(m or 0, 2) <= RATIO_TARGET else "no"
+    print("| %s | %s | %s | %s | %s | %s |"
+          % (key, shown(r), shown(lin), shown(linearity(key, "standard")), shown(m), met))
