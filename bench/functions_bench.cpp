@@ -6,9 +6,9 @@
 // pattern's. Google Benchmark reports the times; bench/ratios.py works out
 // the ratios from its JSON output.
 //
-// Benchmarks are named KEY/function/SIZE and KEY/standard/SIZE, SIZE in
-// bytes, so --benchmark_filter=getWordCount or --benchmark_filter=worst
-// narrows a run.
+// Benchmarks are named KEY/function/SIZE and KEY/standard/SIZE (memcpy/SIZE),
+// SIZE in bytes, so --benchmark_filter=getWordCount or
+// --benchmark_filter=worst narrows a run.
 #include "peaksmooth.hpp"
 #include "primetally.hpp"
 #include "starstrip.hpp"
