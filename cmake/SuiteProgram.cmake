@@ -7,6 +7,9 @@
 #   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
 #                    installed with the executable and checked by mandoc
+#   NAME.desktop     for a game: its menu entry, its icon NAME.svg and its
+#   NAME.svg         AppStream metainfo, installed for the desktop and
+#   NAME.metainfo.xml  checked by desktop-file-validate and appstreamcli
 #
 # The page's section also decides where the program goes: games (section 6)
 # install into PREFIX/games, the exercises (section 1) into PREFIX/bin.
@@ -24,6 +27,8 @@ include(GNUInstallDirs)
 set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
 set(SUITE_INSTALL_GAMESDIR games)
+# The games' AppStream IDs are this prefix, a dot and the program's name.
+set(SUITE_APPSTREAM_ID_PREFIX org.example.consolesuite)
 
 # Compiler options shared by every target of the suite.
 add_library(suite_options INTERFACE)
@@ -60,6 +65,16 @@ endfunction()
 # Shared helpers for in-process tests (console capture).
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing)
+
+# Adds the test NAME.KIND that runs TOOL (from the Debian package PACKAGE)
+# with the given arguments; it passes when the tool succeeds and prints
+# nothing, and is skipped, naming the package, when the tool is missing.
+function(suite_validate name kind tool package)
+  add_test(NAME ${name}.${kind} COMMAND ${CMAKE_COMMAND} -DTOOL=${tool} -DPACKAGE=${package}
+                                        "-DARGS=${ARGN}" -P ${SUITE_CMAKE_DIR}/RunSilent.cmake)
+  set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} SKIP_REGULAR_EXPRESSION
+                                                   "${tool} is not installed")
+endfunction()
 
 # Adds the CTest test TEST that runs PROGRAM on the transcript case CASE (its
 # path without extension) through the transcript runner. Further arguments
@@ -134,6 +149,26 @@ function(suite_program name)
   set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section}
                                                          ${destination})
 
+  # A game's entry in the desktop's menus. AppStream wants the metainfo file
+  # named by the component's ID.
+  set(desktop ${dir}/${name}.desktop)
+  set(metainfo ${dir}/${name}.metainfo.xml)
+  if(EXISTS ${desktop})
+    set(apps ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+    set(icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+    set(metainfo_dir ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+    install(FILES ${desktop} DESTINATION ${apps})
+    install(FILES ${dir}/${name}.svg DESTINATION ${icons})
+    install(FILES ${metainfo} DESTINATION ${metainfo_dir}
+            RENAME ${SUITE_APPSTREAM_ID_PREFIX}.${name}.metainfo.xml)
+    set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${apps} ${icons} ${metainfo_dir})
+    # No validator compares the version of a release with the project's.
+    file(STRINGS ${metainfo} newest REGEX "<release " LIMIT_COUNT 1)
+    if(NOT newest MATCHES "version=\"${PROJECT_VERSION}\"")
+      message(FATAL_ERROR "${metainfo}: the first <release> must be version ${PROJECT_VERSION}")
+    endif()
+  endif()
+
   if(NOT SUITE_BUILD_TESTS)
     return()
   endif()
@@ -145,6 +180,10 @@ function(suite_program name)
                                         ${SUITE_CMAKE_DIR}/LintManPage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
+  if(EXISTS ${desktop})
+    suite_validate(${name} desktop desktop-file-validate desktop-file-utils ${desktop})
+    suite_validate(${name} metainfo appstreamcli appstream validate --pedantic --no-net ${metainfo})
+  endif()
 
   if(EXISTS ${dir}/${name}_test.cpp AND SUITE_HAVE_GTEST)
     add_executable(${name}_test ${name}_test.cpp)
