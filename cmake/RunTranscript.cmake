@@ -15,7 +15,8 @@
 # every write fails with "No space left on device"; -DSTDOUT=closed runs it
 # with standard output closed. Either way CASE.out is not compared.
 # -DEXPECT_STATUS=N and -DEXPECT_STDERR=TEXT stand in for CASE.status and
-# CASE.err.
+# CASE.err. -DINPUT=PATH takes standard input from PATH instead of CASE.in:
+# a directory, say, where every read fails with "Is a directory".
 #
 # A wrapper command, such as cmake/memcheck, runs the program when one is
 # given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
@@ -74,9 +75,12 @@ else()
   file(WRITE ${expected_stderr} "")
 endif()
 
-set(input /dev/null)
-if(EXISTS ${CASE}.in)
+if(DEFINED INPUT)
+  set(input ${INPUT})
+elseif(EXISTS ${CASE}.in)
   set(input ${CASE}.in)
+else()
+  set(input /dev/null)
 endif()
 
 set(command ${WRAPPER} ${EMULATOR} ${PROGRAM})

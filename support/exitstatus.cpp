@@ -1,6 +1,7 @@
 #include "exitstatus.hpp"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <streambuf>
@@ -65,14 +66,70 @@ private:
   int error_ = 0;
 };
 
-// Put in place before main runs (std::cout is built by then: the initializer
-// of <iostream>, included above, runs first), so that every write of the
-// program passes the watch. std::cout gets its own buffer back at exit,
-// before the standard streams are flushed for the last time.
+// Stands between std::cin and the buffer it reads through, and tells a
+// failed read (a directory as standard input, an I/O error) from the end of
+// the input: both reach the reader as the end, but a failure keeps its error
+// number, taken at once, for exitStatus to report. std::cin reads through
+// the C library's stdin, whose error indicator tells the two apart (errno
+// alone may hold a failed flush of standard output that the C library made
+// on the way). After a failure every later read ends at once, without asking
+// the system again.
+class ReadWatch : public std::streambuf {
+public:
+  explicit ReadWatch(std::streambuf* target) : target_(target) {}
+
+  std::streambuf* target() const { return target_; }
+
+  // The failure's error number, 0 while no read has failed.
+  int error() const { return error_; }
+
+protected:
+  int_type underflow() override { return pass(&std::streambuf::sgetc); }
+
+  int_type uflow() override { return pass(&std::streambuf::sbumpc); }
+
+  int_type pbackfail(int_type c) override {
+    if (error_ != 0) {
+      return traits_type::eof();
+    }
+    return traits_type::eq_int_type(c, traits_type::eof())
+               ? target_->sungetc()
+               : target_->sputbackc(traits_type::to_char_type(c));
+  }
+
+private:
+  // One character from the target by read, the end once a read has failed.
+  int_type pass(int_type (std::streambuf::*read)()) {
+    if (error_ != 0) {
+      return traits_type::eof();
+    }
+    errno = 0;
+    const int_type c = (target_->*read)();
+    if (traits_type::eq_int_type(c, traits_type::eof()) && std::ferror(stdin) != 0) {
+      error_ = errno != 0 ? errno : EIO;
+    }
+    return c;
+  }
+
+  std::streambuf* target_;
+  int error_ = 0;
+};
+
+// Both put in place before main runs (the standard streams are built by
+// then: the initializer of <iostream>, included above, runs first), so that
+// every read and write of the program passes a watch. The streams get their
+// own buffers back at exit, before they are flushed for the last time.
 struct Watched {
-  WriteWatch watch{std::cout.rdbuf()};
-  Watched() { std::cout.rdbuf(&watch); }
-  ~Watched() { std::cout.rdbuf(watch.target()); }
+  WriteWatch writes{std::cout.rdbuf()};
+  ReadWatch reads{std::cin.rdbuf()};
+  Watched() {
+    std::cout.rdbuf(&writes);
+    std::cin.rdbuf(&reads);
+  }
+  ~Watched() {
+    std::cin.rdbuf(reads.target());
+    std::cout.rdbuf(writes.target());
+  }
   Watched(const Watched&) = delete;
   Watched& operator=(const Watched&) = delete;
 };
@@ -89,13 +146,19 @@ void report(const char* program, const char* what, int error) {
 
 int exitStatus(const char* program, int status) {
   std::cout.flush();
-  if (std::cout) {
-    return status;
+  // A failed read ended the input early: the program worked on less than it
+  // was given. Told before a failed write, which may have followed from it.
+  if (watched.reads.error() != 0) {
+    report(program, "read error", watched.reads.error());
+    status = 1;
   }
-  // The stream also turns bad without a failed write when a caller sets its
-  // state; that too is a write that did not happen.
-  report(program, "write error", watched.watch.error() != 0 ? watched.watch.error() : EIO);
-  return 1;
+  if (!std::cout) {
+    // The stream also turns bad without a failed write when a caller sets
+    // its state; that too is a write that did not happen.
+    report(program, "write error", watched.writes.error() != 0 ? watched.writes.error() : EIO);
+    status = 1;
+  }
+  return status;
 }
 
 int fileError(const char* program, const char* file, int error) {

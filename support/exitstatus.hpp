@@ -1,11 +1,13 @@
 // How every program of the suite ends: the exit status main returns, and the
-// one line on standard error that explains a failure.
+// lines on standard error that explain a failure.
 #pragma once
 
-// Flushes standard output and gives main its exit status: status when every
-// write to standard output succeeded; otherwise 1, after the line
-// "program: write error: REASON" on standard error, REASON being the
-// system's text for the error of the write that failed.
+// Flushes standard output and gives main its exit status: status when
+// every read of standard input and every write to standard output
+// succeeded; otherwise 1. A read that failed (rather than met the end of
+// the input) is told first, as "program: read error: REASON" on standard
+// error, then a write that failed, as "program: write error: REASON";
+// REASON is the system's text for the error of the call that failed.
 int exitStatus(const char* program, int status = 0);
 
 // Writes the line "program: file: REASON" on standard error, REASON being

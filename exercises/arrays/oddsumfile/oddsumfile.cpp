@@ -2,15 +2,20 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
 
-// Writes all of text to fd; false, with errno set by the write that failed,
-// as soon as one does.
-bool writeAll(int fd, const std::string& text) {
+namespace fs = std::filesystem;
+
+// Writes all of text to fd at its current offset; false, with errno set by
+// the write that failed, as soon as one does.
+bool writeAll(int fd, std::string_view text) {
   std::size_t done = 0;
   while (done < text.size()) {
     const ssize_t put = write(fd, text.data() + done, text.size() - done);
@@ -26,6 +31,11 @@ bool writeAll(int fd, const std::string& text) {
     done += static_cast<std::size_t>(put);
   }
   return true;
+}
+
+// Writes all of text to the regular file fd from offset at.
+bool writeAt(int fd, std::string_view text, off_t at) {
+  return lseek(fd, at, SEEK_SET) == at && writeAll(fd, text);
 }
 
 // The permissions a file created with mode 0666 would get now.
@@ -49,52 +59,143 @@ bool abandon(int fd, const std::string& temp = "") {
   return false;
 }
 
-// Makes name hold exactly text. A regular file is never changed in place:
-// text goes into a new file beside it, which is renamed over name only once
-// it has been written and closed without error, so a failure leaves any old
-// content whole. An existing name keeps its permissions; a new one gets
-// 0666 less the umask. A name that is not a regular file (a device, say) has
-// no content to keep and is written in place. A symbolic link named name is
-// replaced by the file, not followed. Any name this process could not open
-// for writing (a directory, a file it may not write) is refused, as before.
-// False, with errno set by the call that failed, when text did not arrive.
-bool replaceFile(const std::string& name, const std::string& text) {
-  mode_t mode = 0;
-  const int existing = open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-  if (existing >= 0) {
-    struct stat info {};
-    if (fstat(existing, &info) != 0) {
-      return abandon(existing);
+// The name that name leads to once every symbolic link at its end has been
+// followed, a relative target taken from the link's folder. After 40 links
+// the last one is left for open() to report as a loop, as the system does.
+std::string followLinks(std::string name) {
+  for (int links = 0; links < 40; ++links) {
+    std::error_code notALink;
+    const fs::path target = fs::read_symlink(name, notALink);
+    if (notALink) {
+      break;
     }
-    if (!S_ISREG(info.st_mode)) {
-      if (!writeAll(existing, text)) {
-        return abandon(existing);
-      }
-      return close(existing) == 0;
-    }
-    close(existing);
-    mode = info.st_mode & 07777;
-  } else if (errno == ENOENT) {
-    mode = newFileMode();
-  } else {
-    return false;
+    name = (fs::path(name).parent_path() / target).string();
   }
+  return name;
+}
 
+// Makes the rename of a file in name's folder last through a crash. A
+// folder the program may write but not read cannot be opened to be synced:
+// then the file itself, already synced and in place, is the best it gets.
+bool syncFolderOf(const std::string& name) {
+  const fs::path folder = fs::path(name).parent_path();
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return errno == EACCES;
+  }
+  if (fsync(fd) != 0) {
+    return abandon(fd);
+  }
+  return close(fd) == 0;
+}
+
+// How a replacement by rename ended.
+enum class Rename { done, failed, refused };
+
+// Refused: the folder allows no new file or no rename there, or the old
+// file's owner and group cannot be given to a new one. Then the old file
+// must be updated in place instead.
+Rename refusedOr(int error) {
+  return error == EACCES || error == EPERM ? Rename::refused : Rename::failed;
+}
+
+// Replaces name by a new file holding text: written, synced and closed
+// beside it, then renamed over it, and the folder synced, so that a crash
+// leaves the old content or the new one. The new file takes the owner,
+// group and permissions of old, the file it replaces, or 0666 less the
+// umask when there is none (old is null). On any failure the new file is
+// removed, errno says why, and name is as it was.
+Rename replaceByRename(const std::string& name, std::string_view text, const struct stat* old) {
   std::string temp = name + ".XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) {
-    return false;
+    return old != nullptr ? refusedOr(errno) : Rename::failed;
   }
-  if (fchmod(fd, mode) != 0 || !writeAll(fd, text)) {
-    return abandon(fd, temp);
+  struct stat info {};
+  if (fstat(fd, &info) != 0) {
+    abandon(fd, temp);
+    return Rename::failed;
+  }
+  if (old != nullptr && (info.st_uid != old->st_uid || info.st_gid != old->st_gid) &&
+      fchown(fd, old->st_uid, old->st_gid) != 0) {
+    abandon(fd, temp);
+    return refusedOr(errno);
+  }
+  // After fchown, which clears the set-user-ID and set-group-ID bits.
+  const mode_t mode = old != nullptr ? old->st_mode & 07777 : newFileMode();
+  if (fchmod(fd, mode) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
+    abandon(fd, temp);
+    return Rename::failed;
   }
   if (close(fd) != 0) {
-    return abandon(-1, temp);
+    abandon(-1, temp);
+    return Rename::failed;
   }
   if (rename(temp.c_str(), name.c_str()) != 0) {
-    return abandon(-1, temp);
+    abandon(-1, temp);
+    return old != nullptr ? refusedOr(errno) : Rename::failed;
   }
-  return true;
+  return syncFolderOf(name) ? Rename::done : Rename::failed;
+}
+
+// Makes the regular file fd, of oldSize bytes, hold text without emptying it
+// first. The bytes beyond the old end are written first: a full disk or a
+// size limit stops that write, and cutting the file back to oldSize then
+// leaves the old content whole. The rest goes over the start, within the
+// old length, then the file is cut to the new length and synced.
+bool updateInPlace(int fd, std::string_view text, off_t oldSize) {
+  const auto keep = static_cast<std::size_t>(oldSize);
+  if (text.size() > keep && !writeAt(fd, text.substr(keep), oldSize)) {
+    const int error = errno;
+    if (ftruncate(fd, oldSize) == 0) {
+      errno = error;
+    }
+    return false;
+  }
+  return writeAt(fd, text.substr(0, keep), 0) &&
+         ftruncate(fd, static_cast<off_t>(text.size())) == 0 && fsync(fd) == 0;
+}
+
+// Makes the file that name leads to hold exactly text, and keeps it the same
+// file: a symbolic link is followed and stays, hard links keep sharing it,
+// and its owner, group and permissions stay. A file is replaced through a
+// synced temporary file renamed over it where the rename keeps all that;
+// otherwise (several links, an owner or group the program cannot give a new
+// file, a folder that allows no new file or no rename) it is updated in
+// place. A name that is not a regular file (a device, a FIFO) is written as
+// it is. A name that cannot be opened for writing (a directory, a file the
+// program may not write) is refused, as opening it would be. False, with
+// errno set by the call that failed, when text did not arrive; an old file
+// then keeps its content and no temporary file is left.
+bool replaceFile(const std::string& given, std::string_view text) {
+  const std::string name = followLinks(given);
+  const int fd = open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    return errno == ENOENT && replaceByRename(name, text, nullptr) == Rename::done;
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0) {
+    return abandon(fd);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    if (!writeAll(fd, text)) {
+      return abandon(fd);
+    }
+    return close(fd) == 0;
+  }
+  if (info.st_nlink == 1) {
+    const Rename renamed = replaceByRename(name, text, &info);
+    if (renamed != Rename::refused) {
+      if (renamed == Rename::failed) {
+        return abandon(fd);
+      }
+      return close(fd) == 0;
+    }
+  }
+  if (!updateInPlace(fd, text, info.st_size)) {
+    return abandon(fd);
+  }
+  return close(fd) == 0;
 }
 
 } // namespace

@@ -5,10 +5,13 @@
 #include <string>
 
 // Writes the sum of the non-negative odd elements into the file named by
-// name, replacing what it held: only the decimal digits, no newline. The sum
-// goes into a temporary file beside it, renamed over name once written and
-// closed. Returns 1 when the sum reached the file; -1, with errno set by the
-// call that failed, when the file could not be created, written, closed or
-// renamed (a full disk is never reported as success). Then an earlier file
-// keeps its old content and no temporary file is left behind.
+// name, replacing what it held: only the decimal digits, no newline. The
+// file stays the same file: a symbolic link is followed, and hard links,
+// owner, group and permissions are kept. It is replaced through a synced
+// temporary file renamed over it where that keeps them, and updated in
+// place where it would not. Returns 1 when the sum reached the file; -1,
+// with errno set by the call that failed, when the file could not be opened
+// for writing, created, written or synced (a full disk is never reported as
+// success). Then an earlier file keeps its old content and no temporary
+// file is left behind.
 int sumOfPositiveOdd(std::string name, int* values, int n);

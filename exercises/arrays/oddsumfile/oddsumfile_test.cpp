@@ -1,15 +1,23 @@
 #include "cases.hpp"
 #include "oddsumfile.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <pwd.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -31,6 +39,34 @@ protected:
   static std::string contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  // Every file and folder under folder, by relative path, sorted.
+  static std::vector<std::string> tree(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+      names.push_back(entry.path().lexically_relative(folder).string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // sumOfPositiveOdd of the program's values 1, 2, 2, 3 into file.
+  static int writeProgramsSum(const fs::path& file) {
+    int values[4] = {1, 2, 2, 3};
+    return sumOfPositiveOdd(file.string(), values, 4);
+  }
+
+  // Runs work in a child process, so that the user, limits and signals it
+  // sets stay there, and gives its exit status.
+  static int inChild(const std::function<int()>& work) {
+    const pid_t child = fork();
+    if (child == 0) {
+      _exit(work());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   fs::path dir;
@@ -96,19 +132,164 @@ TEST_F(Oddsumfile, MissingDirectoryReturnsMinusOneAndCreatesNothing) {
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
-TEST_F(Oddsumfile, FailedWriteReturnsMinusOneWithTheWritesError) {
-  // /dev/full opens, but every write to it fails with "no space left". A
-  // device is written in place, so the link to it stays a link. (The link
-  // keeps a faulty replacement away from /dev itself.)
-  ASSERT_TRUE(fs::is_character_file("/dev/full"));
-  const fs::path link = dir / "a.txt";
-  fs::create_symlink("/dev/full", link);
-  int values[1] = {7};
-  errno = 0;
-  EXPECT_EQ(sumOfPositiveOdd(link.string(), values, 1), -1);
-  EXPECT_EQ(errno, ENOSPC);
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+struct Link {
+  std::string name;
+  std::string target; // relative to the link's folder
+  bool targetExists;
+  std::vector<std::string> tree; // the folder afterwards
+};
+
+class Links : public Oddsumfile, public ::testing::WithParamInterface<Link> {};
+
+// The link stays a link, the file it leads to gets the sum (is created when
+// missing), and no temporary file is left in either folder.
+TEST_P(Links, UpdateTheFileTheLinkLeadsTo) {
+  const fs::path target = dir / GetParam().target;
+  fs::create_directories(target.parent_path());
+  if (GetParam().targetExists) {
+    std::ofstream(target) << "old content";
+  }
+  fs::create_symlink(GetParam().target, dir / "a.txt");
+  EXPECT_EQ(writeProgramsSum(dir / "a.txt"), 1);
+  EXPECT_EQ(fs::read_symlink(dir / "a.txt"), GetParam().target);
+  EXPECT_EQ(contents(target), "4");
+  EXPECT_EQ(tree(dir), GetParam().tree);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Oddsumfile, Links,
+    ::testing::Values(
+        Link{"SameFolder", "sum.txt", true, {"a.txt", "sum.txt"}},
+        Link{"OtherFolder", "results/sum.txt", true, {"a.txt", "results", "results/sum.txt"}},
+        Link{"Dangling", "new.txt", false, {"a.txt", "new.txt"}}),
+    ByName());
+
+TEST_F(Oddsumfile, LinkIntoAMissingFolderIsReportedAndKept) {
+  fs::create_symlink("missing/sum.txt", dir / "a.txt");
+  errno = 0;
+  EXPECT_EQ(writeProgramsSum(dir / "a.txt"), -1);
+  EXPECT_EQ(errno, ENOENT);
+  EXPECT_EQ(fs::read_symlink(dir / "a.txt"), "missing/sum.txt");
+  EXPECT_EQ(tree(dir), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(Oddsumfile, HardLinksKeepSharingOneFile) {
+  std::ofstream(dir / "b.txt") << "old content";
+  fs::create_hard_link(dir / "b.txt", dir / "a.txt");
+  struct stat before {};
+  ASSERT_EQ(stat((dir / "a.txt").c_str(), &before), 0);
+  EXPECT_EQ(writeProgramsSum(dir / "a.txt"), 1);
+  struct stat after {};
+  ASSERT_EQ(stat((dir / "b.txt").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_nlink, 2U);
+  EXPECT_EQ(contents(dir / "a.txt"), "4");
+  EXPECT_EQ(contents(dir / "b.txt"), "4");
+}
+
+// A file updated in place does not lose its old content when the new one
+// cannot be written whole: here a size limit of one byte stops the second
+// digit of 12, and the shared file still holds its one old byte.
+TEST_F(Oddsumfile, InPlaceUpdateThatFailsKeepsTheOldContent) {
+  std::ofstream(dir / "b.txt") << "9";
+  fs::create_hard_link(dir / "b.txt", dir / "a.txt");
+  const int error = inChild([&] {
+    const rlimit limit{1, 1};
+    std::signal(SIGXFSZ, SIG_IGN);
+    int values[2] = {5, 7};
+    return setrlimit(RLIMIT_FSIZE, &limit) != 0                          ? 255
+           : sumOfPositiveOdd((dir / "a.txt").string(), values, 2) == -1 ? errno
+                                                                         : 0;
+  });
+  EXPECT_EQ(error, EFBIG);
+  EXPECT_EQ(contents(dir / "a.txt"), "9");
+}
+
+TEST_F(Oddsumfile, AnExistingFilesGroupIsKept) {
+  if (geteuid() != 0) {
+    GTEST_SKIP() << "needs root, to give the file a group of another user";
+  }
+  const fs::path file = dir / "a.txt";
+  std::ofstream(file) << "old";
+  ASSERT_EQ(chown(file.c_str(), 0, 65534), 0);
+  EXPECT_EQ(writeProgramsSum(file), 1);
+  struct stat info {};
+  ASSERT_EQ(stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_gid, 65534U);
+  EXPECT_EQ(contents(file), "4");
+}
+
+struct Shared {
+  std::string name;
+  mode_t folderMode;
+};
+
+class Unprivileged : public Oddsumfile, public ::testing::WithParamInterface<Shared> {};
+
+// A file root owns and everybody may write, in a folder where the user who
+// runs the program may not replace it: not writable at all, or sticky and
+// writable by all, like /tmp. The file is updated in place and keeps its
+// owner, group and mode.
+TEST_P(Unprivileged, WritableFileOfAnotherUserIsUpdatedInPlace) {
+  const passwd* nobody = getpwnam("nobody");
+  if (geteuid() != 0 || nobody == nullptr) {
+    GTEST_SKIP() << "needs root and the user nobody, to run the program as another user";
+  }
+  const fs::path folder = dir / "shared";
+  fs::create_directory(folder);
+  const fs::path file = folder / "a.txt";
+  std::ofstream(file) << "old content";
+  ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+  ASSERT_EQ(chmod(folder.c_str(), GetParam().folderMode), 0);
+  ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+  const int error = inChild([&] {
+    if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0) {
+      return 255;
+    }
+    return writeProgramsSum(file) == 1 ? 0 : errno;
+  });
+  EXPECT_EQ(error, 0);
+  EXPECT_EQ(contents(file), "4");
+  struct stat info {};
+  ASSERT_EQ(stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, 0U);
+  EXPECT_EQ(info.st_gid, 0U);
+  EXPECT_EQ(info.st_mode & 07777, 0666U);
+  EXPECT_EQ(tree(folder), std::vector<std::string>{"a.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Oddsumfile, Unprivileged,
+                         ::testing::Values(Shared{"ReadOnlyFolder", 0755},
+                                           Shared{"StickyFolder", 01777}),
+                         ByName());
+
+struct Device {
+  std::string name;
+  std::string path;
+  int result;
+  int error;
+};
+
+class Devices : public Oddsumfile, public ::testing::WithParamInterface<Device> {};
+
+// A link to a device is followed and the device written as it is: /dev/null
+// takes the sum, and every write to /dev/full fails with "no space left".
+// Either way the link stays a link. (The link also keeps a faulty
+// replacement away from /dev itself.)
+TEST_P(Devices, AreWrittenInPlaceThroughALink) {
+  ASSERT_TRUE(fs::is_character_file(GetParam().path));
+  const fs::path link = dir / "a.txt";
+  fs::create_symlink(GetParam().path, link);
+  errno = 0;
+  EXPECT_EQ(writeProgramsSum(link), GetParam().result);
+  EXPECT_EQ(errno, GetParam().error);
+  EXPECT_EQ(fs::read_symlink(link), GetParam().path);
+  EXPECT_EQ(tree(dir), std::vector<std::string>{"a.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Oddsumfile, Devices,
+                         ::testing::Values(Device{"Null", "/dev/null", 1, 0},
+                                           Device{"Full", "/dev/full", -1, ENOSPC}),
+                         ByName());
 
 } // namespace

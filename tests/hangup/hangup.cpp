@@ -1,0 +1,145 @@
+// Runs a game on a pseudo-terminal, waits for its first question, then
+// closes the terminal's other end, as when a terminal window is closed or a
+// remote session drops, and checks how the game ends:
+//   terminal_hangup PROGRAM QUESTION default
+//       SIGHUP at its default: the game ends by that signal at once, and
+//       writes nothing on standard error;
+//   terminal_hangup PROGRAM QUESTION ignore EXPECTED-STDERR
+//       SIGHUP ignored: the game ends at once with status 1 and exactly
+//       EXPECTED-STDERR on standard error.
+// A shell cannot hang up a terminal it does not hold, hence this program.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <poll.h>
+#include <pty.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+int fail(const std::string& why) {
+  std::printf("%s\n", why.c_str());
+  return 1;
+}
+
+// Reads fd until text has arrived; false after five seconds without it, or
+// at the end.
+bool waitFor(int fd, const std::string& text, std::string& seen) {
+  const std::time_t end = std::time(nullptr) + 5;
+  while (seen.find(text) == std::string::npos) {
+    pollfd p{fd, POLLIN, 0};
+    char buf[256];
+    if (std::time(nullptr) > end || poll(&p, 1, 100) < 0) {
+      return false;
+    }
+    if (p.revents == 0) {
+      continue;
+    }
+    const ssize_t got = read(fd, buf, sizeof buf);
+    if (got <= 0) {
+      return false;
+    }
+    seen.append(buf, static_cast<std::size_t>(got));
+  }
+  return true;
+}
+
+// True once the child sleeps: after its question it can only be waiting in
+// its read of the terminal. A hang-up before that read began would be seen
+// as the end of the input, not as a failed read.
+bool waitUntilBlocked(pid_t child) {
+  for (int tries = 0; tries < 500; ++tries) {
+    std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // The state follows the command name, which ends with the last ')'.
+    const std::size_t end = line.rfind(')');
+    if (end != std::string::npos && end + 2 < line.size() && line[end + 2] == 'S') {
+      return true;
+    }
+    usleep(10000);
+  }
+  return false;
+}
+
+// The child's status once it has ended, or -1 when it is still running after
+// two seconds (then it is killed).
+int waitForEnd(pid_t child) {
+  for (int tries = 0; tries < 200; ++tries) {
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      return status;
+    }
+    usleep(10000);
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const bool ignore = argc == 5 && std::strcmp(argv[3], "ignore") == 0;
+  if (!ignore && !(argc == 4 && std::strcmp(argv[3], "default") == 0)) {
+    return fail("usage: terminal_hangup PROGRAM QUESTION default | ignore EXPECTED-STDERR");
+  }
+  int errors[2];
+  if (pipe(errors) != 0) {
+    return fail(std::string("pipe: ") + std::strerror(errno));
+  }
+  int terminal = -1;
+  const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (child < 0) {
+    return fail(std::string("forkpty: ") + std::strerror(errno));
+  }
+  if (child == 0) {
+    // Standard input and output on the terminal, standard error kept apart.
+    dup2(errors[1], 2);
+    close(errors[0]);
+    close(errors[1]);
+    std::signal(SIGHUP, ignore ? SIG_IGN : SIG_DFL);
+    execl(argv[1], argv[1], static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(errors[1]);
+
+  std::string screen;
+  if (!waitFor(terminal, argv[2], screen)) {
+    kill(child, SIGKILL);
+    return fail("the question never appeared; the terminal showed:\n" + screen);
+  }
+  if (!waitUntilBlocked(child)) {
+    kill(child, SIGKILL);
+    return fail("never waited for an answer after the question");
+  }
+  close(terminal);
+  const int status = waitForEnd(child);
+  std::string stderrText;
+  char buf[256];
+  for (ssize_t got; (got = read(errors[0], buf, sizeof buf)) > 0;) {
+    stderrText.append(buf, static_cast<std::size_t>(got));
+  }
+
+  if (status == -1) {
+    return fail("still running two seconds after the hang-up");
+  }
+  if (!ignore) {
+    if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGHUP) {
+      return fail("did not end by SIGHUP; wait status " + std::to_string(status));
+    }
+  } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 1) {
+    return fail("did not exit with status 1; wait status " + std::to_string(status));
+  }
+  const std::string expected = ignore ? argv[4] : "";
+  if (stderrText != expected) {
+    return fail("standard error was:\n" + stderrText + "expected:\n" + expected);
+  }
+  std::printf("ended as expected after the hang-up\n");
+  return 0;
+}
