@@ -15,7 +15,8 @@
 # install into PREFIX/games, the exercises (section 1) into PREFIX/bin.
 #
 # With SUITE_TEST_INSTALLED nothing is built: NAME stands for the program
-# installed there below CMAKE_INSTALL_PREFIX, and its transcripts run it.
+# installed in PREFIX/games or PREFIX/bin (CMAKE_INSTALL_PREFIX), which its
+# tests then run.
 
 # With no language enabled (SUITE_TEST_INSTALLED), GNUInstallDirs cannot
 # tell the library folder, which the suite does not use.
