@@ -6,20 +6,30 @@
 #   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST (optional)
 #   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
-#                    installed gzip-compressed with the executable and checked
-#                    by mandoc
+#                    installed with the executable and checked by mandoc
+#   NAME.desktop     for a game: its menu entry, its icon NAME.svg and its
+#   NAME.svg         AppStream metainfo, installed for the desktop and
+#   NAME.metainfo.xml  checked by desktop-file-validate and appstreamcli
 #
 # The page's section also decides where the program goes: games (section 6)
-# install into PREFIX/games and form the install component "games", the
-# exercises (section 1) into PREFIX/bin as the component "exercises". Each
-# component becomes one Debian package (Packaging.cmake).
+# install into PREFIX/games, the exercises (section 1) into PREFIX/bin.
+#
+# With SUITE_TEST_INSTALLED nothing is built: NAME stands for the program
+# installed in PREFIX/games or PREFIX/bin (CMAKE_INSTALL_PREFIX), which its
+# tests then run.
 
+# With no language enabled (SUITE_TEST_INSTALLED), GNUInstallDirs cannot
+# tell the library folder, which the suite does not use.
+if(SUITE_TEST_INSTALLED)
+  set(CMAKE_INSTALL_LIBDIR lib)
+endif()
 include(GNUInstallDirs)
 
 set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
 set(SUITE_INSTALL_GAMESDIR games)
-find_program(GZIP gzip REQUIRED)
+# The games' AppStream IDs are this prefix, a dot and the program's name.
+set(SUITE_APPSTREAM_ID_PREFIX org.example.consolesuite)
 
 # Compiler options shared by every target of the suite.
 add_library(suite_options INTERFACE)
@@ -42,9 +52,11 @@ target_compile_options(
 # How every program ends: main hands its exit status to exitStatus(), which
 # reports a failed write to standard output. suite_link_support() links it
 # into an executable and tells main.cpp the program's name as SUITE_PROGRAM.
-add_library(suite_support STATIC ${PROJECT_SOURCE_DIR}/support/exitstatus.cpp)
-target_include_directories(suite_support PUBLIC ${PROJECT_SOURCE_DIR}/support)
-target_link_libraries(suite_support PRIVATE suite_options)
+if(NOT SUITE_TEST_INSTALLED)
+  add_library(suite_support STATIC ${PROJECT_SOURCE_DIR}/support/exitstatus.cpp)
+  target_include_directories(suite_support PUBLIC ${PROJECT_SOURCE_DIR}/support)
+  target_link_libraries(suite_support PRIVATE suite_options)
+endif()
 
 function(suite_link_support target name)
   target_link_libraries(${target} PRIVATE suite_support)
@@ -54,6 +66,16 @@ endfunction()
 # Shared helpers for in-process tests (console capture).
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing)
+
+# Adds the test NAME.KIND that runs TOOL (from the Debian package PACKAGE)
+# with the given arguments; it passes when the tool succeeds and prints
+# nothing, and is skipped, naming the package, when the tool is missing.
+function(suite_validate name kind tool package)
+  add_test(NAME ${name}.${kind} COMMAND ${CMAKE_COMMAND} -DTOOL=${tool} -DPACKAGE=${package}
+                                        "-DARGS=${ARGN}" -P ${SUITE_CMAKE_DIR}/RunSilent.cmake)
+  set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} SKIP_REGULAR_EXPRESSION
+                                                   "${tool} is not installed")
+endfunction()
 
 # Adds the CTest test TEST that runs PROGRAM on the transcript case CASE (its
 # path without extension) through the transcript runner. Further arguments
@@ -79,24 +101,31 @@ function(suite_transcripts program dir prefix)
   endforeach()
 endfunction()
 
-# Writes SOURCE compressed with gzip -9n to OUTPUT (FILE.gz) as part of the
-# build: no file name or time stamp inside, so the bytes depend on SOURCE
-# alone.
-function(suite_gzip source output)
-  string(REGEX REPLACE "\\.gz$" "" plain ${output})
-  add_custom_command(
-    OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
-    COMMAND ${GZIP} -9nf ${plain}
-    DEPENDS ${source}
-    VERBATIM)
-  file(RELATIVE_PATH target ${PROJECT_BINARY_DIR} ${output})
-  string(MAKE_C_IDENTIFIER "gzip_${target}" target)
-  add_custom_target(${target} ALL DEPENDS ${output})
-endfunction()
-
 function(suite_program name)
   set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  if(EXISTS ${dir}/${name}.6)
+    set(section 6)
+    set(destination ${SUITE_INSTALL_GAMESDIR})
+  elseif(EXISTS ${dir}/${name}.1)
+    set(section 1)
+    set(destination ${CMAKE_INSTALL_BINDIR})
+  else()
+    message(FATAL_ERROR "${name} has no manual page ${name}.1 or ${name}.6 in ${dir}")
+  endif()
+  set(page ${dir}/${name}.${section})
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_DIRS ${dir})
+
+  if(SUITE_TEST_INSTALLED)
+    # The installed program stands in for the target, so that every test
+    # that runs $<TARGET_FILE:NAME> runs it.
+    add_executable(${name} IMPORTED GLOBAL)
+    set_target_properties(${name} PROPERTIES IMPORTED_LOCATION
+                                             ${CMAKE_INSTALL_PREFIX}/${destination}/${name})
+    set_property(DIRECTORY APPEND PROPERTY LABELS ${name})
+    suite_transcripts($<TARGET_FILE:${name}> ${dir}/transcripts ${name})
+    return()
+  endif()
 
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE suite_options)
@@ -108,13 +137,6 @@ function(suite_program name)
     # link options. Test executables stay dynamic.
     target_link_libraries(${name} PRIVATE $<IF:$<BOOL:${SUITE_HARDENING}>,-static-pie,-static>)
   endif()
-  # The .comment section only names the compilers that built the objects;
-  # packaged executables carry none.
-  add_custom_command(
-    TARGET ${name}
-    POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:${name}>
-    VERBATIM)
 
   if(EXISTS ${dir}/${name}.cpp)
     add_library(${name}_lib STATIC ${name}.cpp)
@@ -123,35 +145,30 @@ function(suite_program name)
     target_link_libraries(${name} PRIVATE ${name}_lib)
   endif()
 
-  if(EXISTS ${dir}/${name}.6)
-    set(section 6)
-    set(component games)
-    set(destination ${SUITE_INSTALL_GAMESDIR})
-  elseif(EXISTS ${dir}/${name}.1)
-    set(section 1)
-    set(component exercises)
-    set(destination ${CMAKE_INSTALL_BINDIR})
-  else()
-    message(FATAL_ERROR "${name} has no manual page ${name}.1 or ${name}.6 in ${dir}")
-  endif()
-  set(page ${dir}/${name}.${section})
-  set(compressed ${PROJECT_BINARY_DIR}/man/man${section}/${name}.${section}.gz)
-  suite_gzip(${page} ${compressed})
-  install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section} COMPONENT ${component})
-  install(TARGETS ${name} RUNTIME DESTINATION ${destination} COMPONENT ${component})
-  # The debug information goes into the component's -dbgsym package only;
-  # cmake --install leaves it out.
-  install(
-    CODE "set(EXE \"$<TARGET_FILE:${name}>\")
-set(OBJCOPY \"${CMAKE_OBJCOPY}\")
-set(READELF \"${CMAKE_READELF}\")
-include(\"${SUITE_CMAKE_DIR}/InstallDebugInfo.cmake\")"
-    COMPONENT ${component}-debug
-    EXCLUDE_FROM_ALL)
+  install(TARGETS ${name} RUNTIME DESTINATION ${destination})
+  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
   set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section}
                                                          ${destination})
-  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
-  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_DIRS ${dir})
+
+  # A game's entry in the desktop's menus. AppStream wants the metainfo file
+  # named by the component's ID.
+  set(desktop ${dir}/${name}.desktop)
+  set(metainfo ${dir}/${name}.metainfo.xml)
+  if(EXISTS ${desktop})
+    set(apps ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+    set(icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+    set(metainfo_dir ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+    install(FILES ${desktop} DESTINATION ${apps})
+    install(FILES ${dir}/${name}.svg DESTINATION ${icons})
+    install(FILES ${metainfo} DESTINATION ${metainfo_dir}
+            RENAME ${SUITE_APPSTREAM_ID_PREFIX}.${name}.metainfo.xml)
+    set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${apps} ${icons} ${metainfo_dir})
+    # No validator compares the version of a release with the project's.
+    file(STRINGS ${metainfo} newest REGEX "<release " LIMIT_COUNT 1)
+    if(NOT newest MATCHES "version=\"${PROJECT_VERSION}\"")
+      message(FATAL_ERROR "${metainfo}: the first <release> must be version ${PROJECT_VERSION}")
+    endif()
+  endif()
 
   if(NOT SUITE_BUILD_TESTS)
     return()
@@ -164,6 +181,10 @@ include(\"${SUITE_CMAKE_DIR}/InstallDebugInfo.cmake\")"
                                         ${SUITE_CMAKE_DIR}/LintManPage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
+  if(EXISTS ${desktop})
+    suite_validate(${name} desktop desktop-file-validate desktop-file-utils ${desktop})
+    suite_validate(${name} metainfo appstreamcli appstream validate --pedantic --no-net ${metainfo})
+  endif()
 
   if(EXISTS ${dir}/${name}_test.cpp AND SUITE_HAVE_GTEST)
     add_executable(${name}_test ${name}_test.cpp)
