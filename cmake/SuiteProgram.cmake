@@ -4,7 +4,7 @@
 #                    (optional; NAME.hpp beside it declares them)
 #   main.cpp         the executable NAME, placed in build/bin
 #   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST (optional)
-#   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
+#   transcripts/     one CTest test per CASE.out (see run_transcript.cmake)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
 #                    installed with the executable and checked by mandoc
 #   NAME.desktop     for a game: its menu entry, its icon NAME.svg and its
@@ -26,7 +26,9 @@ endif()
 include(GNUInstallDirs)
 
 set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
+# Scripts run at test time, and the helpers of the in-process tests.
+set(SUITE_TESTING_DIR ${PROJECT_SOURCE_DIR}/testing)
+set(SUITE_TRANSCRIPT_RUNNER ${SUITE_TESTING_DIR}/run_transcript.cmake)
 set(SUITE_INSTALL_GAMESDIR games)
 # The games' AppStream IDs are this prefix, a dot and the program's name.
 set(SUITE_APPSTREAM_ID_PREFIX org.example.consolesuite)
@@ -72,7 +74,7 @@ target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing
 # nothing, and is skipped, naming the package, when the tool is missing.
 function(suite_validate name kind tool package)
   add_test(NAME ${name}.${kind} COMMAND ${CMAKE_COMMAND} -DTOOL=${tool} -DPACKAGE=${package}
-                                        "-DARGS=${ARGN}" -P ${SUITE_CMAKE_DIR}/RunSilent.cmake)
+                                        "-DARGS=${ARGN}" -P ${SUITE_TESTING_DIR}/check_tool_silent.cmake)
   set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} SKIP_REGULAR_EXPRESSION
                                                    "${tool} is not installed")
 endfunction()
@@ -178,7 +180,7 @@ function(suite_program name)
   set_property(DIRECTORY APPEND PROPERTY LABELS ${name})
 
   add_test(NAME ${name}.manpage COMMAND ${CMAKE_COMMAND} -DPAGE=${page} -P
-                                        ${SUITE_CMAKE_DIR}/LintManPage.cmake)
+                                        ${SUITE_TESTING_DIR}/lint_manpage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
   if(EXISTS ${desktop})

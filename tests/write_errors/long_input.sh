@@ -6,7 +6,7 @@
 # kilobytes: the file offset, which the game's standard input shares with
 # this shell, shows how far it read.
 #   long_input.sh PATH-TO-GAME ANSWER
-# A wrapper in TRANSCRIPT_WRAPPER (cmake/memcheck) runs the game, as for the
+# A wrapper in TRANSCRIPT_WRAPPER (testing/memcheck) runs the game, as for the
 # transcripts.
 set -eu
 program=$1

@@ -4,7 +4,7 @@
 # and other checks (diceduel.*), and the checks that span programs, named
 # GROUP.NAME.* (hostile.diceduel.*, write_errors.diceduel.*). No program's
 # name begins another's, so the names tell the programs apart.
-#   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P CheckLabels.cmake
+#   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P check_program_labels.cmake
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" programs "${PROGRAMS}")
