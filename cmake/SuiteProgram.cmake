@@ -1,18 +1,29 @@
-# suite_program(NAME) wires one program from the folder it is called in:
+# suite_program(NAME [READS_INPUT] [PRINTS_NOTHING]) wires one program from
+# the folder it is called in:
 #
 #   NAME.cpp         the program's functions, built as the library NAME_lib
 #                    (optional; NAME.hpp beside it declares them)
 #   main.cpp         the executable NAME, placed in build/bin
 #   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST (optional)
-#   transcripts/     one CTest test per CASE.out (see RunTranscript.cmake)
+#   transcripts/     one CTest test per CASE.out (see run_transcript.cmake);
+#                    at least one case runs on empty input with nothing set
+#                    up and exits with status 0 (see suite_plain_case)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
 #                    installed with the executable and checked by mandoc
 #   NAME.desktop     for a game: its menu entry, its icon NAME.svg and its
 #   NAME.svg         AppStream metainfo, installed for the desktop and
 #   NAME.metainfo.xml  checked by desktop-file-validate and appstreamcli
 #
-# The page's section also decides where the program goes: games (section 6)
-# install into PREFIX/games, the exercises (section 1) into PREFIX/bin.
+# What the program is, it says here, once; every check and benchmark that
+# runs over all programs asks suite_programs() or reads the list the build
+# writes (suite_write_program_list):
+#
+#   READS_INPUT      it reads standard input (else it reads nothing)
+#   PRINTS_NOTHING   it writes nothing to standard output
+#
+# The page's section decides whether it is a game (trait "game"): games
+# (section 6) install into PREFIX/games, the exercises (section 1) into
+# PREFIX/bin.
 #
 # With SUITE_TEST_INSTALLED nothing is built: NAME stands for the program
 # installed in PREFIX/games or PREFIX/bin (CMAKE_INSTALL_PREFIX), which its
@@ -26,7 +37,9 @@ endif()
 include(GNUInstallDirs)
 
 set(SUITE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(SUITE_TRANSCRIPT_RUNNER ${SUITE_CMAKE_DIR}/RunTranscript.cmake)
+# Scripts run at test time, and the helpers of the in-process tests.
+set(SUITE_TESTING_DIR ${PROJECT_SOURCE_DIR}/testing)
+set(SUITE_TRANSCRIPT_RUNNER ${SUITE_TESTING_DIR}/run_transcript.cmake)
 set(SUITE_INSTALL_GAMESDIR games)
 # The games' AppStream IDs are this prefix, a dot and the program's name.
 set(SUITE_APPSTREAM_ID_PREFIX org.example.consolesuite)
@@ -72,7 +85,7 @@ target_include_directories(suite_testing INTERFACE ${PROJECT_SOURCE_DIR}/testing
 # nothing, and is skipped, naming the package, when the tool is missing.
 function(suite_validate name kind tool package)
   add_test(NAME ${name}.${kind} COMMAND ${CMAKE_COMMAND} -DTOOL=${tool} -DPACKAGE=${package}
-                                        "-DARGS=${ARGN}" -P ${SUITE_CMAKE_DIR}/RunSilent.cmake)
+                                        "-DARGS=${ARGN}" -P ${SUITE_TESTING_DIR}/check_tool_silent.cmake)
   set_tests_properties(${name}.${kind} PROPERTIES LABELS ${kind} SKIP_REGULAR_EXPRESSION
                                                    "${tool} is not installed")
 endfunction()
@@ -101,20 +114,130 @@ function(suite_transcripts program dir prefix)
   endforeach()
 endfunction()
 
+# Sets VAR to the programs, in the order they were declared, that have every
+# trait named after WITH and none named after WITHOUT (reads_input,
+# prints_nothing, game).
+function(suite_programs var)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "WITH;WITHOUT")
+  get_property(programs GLOBAL PROPERTY SUITE_PROGRAMS)
+  set(chosen "")
+  foreach(program IN LISTS programs)
+    get_property(traits GLOBAL PROPERTY SUITE_TRAITS_${program})
+    set(wanted TRUE)
+    foreach(trait IN LISTS arg_WITH)
+      if(NOT trait IN_LIST traits)
+        set(wanted FALSE)
+      endif()
+    endforeach()
+    foreach(trait IN LISTS arg_WITHOUT)
+      if(trait IN_LIST traits)
+        set(wanted FALSE)
+      endif()
+    endforeach()
+    if(wanted)
+      list(APPEND chosen ${program})
+    endif()
+  endforeach()
+  set(${var} "${chosen}" PARENT_SCOPE)
+endfunction()
+
+# Sets VAR to the folder of program NAME.
+function(suite_program_dir name var)
+  get_property(dir GLOBAL PROPERTY SUITE_DIR_${name})
+  set(${var} ${dir} PARENT_SCOPE)
+endfunction()
+
+# Sets VAR to the plain case of program NAME, the first of its transcript
+# cases (the path without extension) that runs on empty input with nothing
+# set up and exits with status 0: how the program runs when nothing is asked
+# of it. The checks that change one thing about a run (its output, its
+# input) start from it.
+function(suite_plain_case name var)
+  suite_program_dir(${name} dir)
+  file(GLOB outs ${dir}/transcripts/*.out)
+  list(SORT outs)
+  foreach(out IN LISTS outs)
+    string(REGEX REPLACE "\\.out$" "" case ${out})
+    if(NOT EXISTS ${case}.in AND NOT EXISTS ${case}.status AND NOT IS_DIRECTORY ${case}.setup)
+      set(${var} ${case} PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  message(FATAL_ERROR "${name} has no transcript that runs on empty input with nothing set up \
+and exits with status 0, in ${dir}/transcripts")
+endfunction()
+
+# Writes PROJECT_BINARY_DIR/programs.tsv, the list of the programs as their
+# folders declare them, for the scripts that check or package all of them:
+# one line per program with its name, its folder (from the top of the
+# sources), its traits (comma-separated, "-" for none), the files it
+# installs (from the prefix, separated by spaces) and the summary of its
+# manual page, tab-separated.
+function(suite_write_program_list)
+  get_property(programs GLOBAL PROPERTY SUITE_PROGRAMS)
+  set(lines "")
+  foreach(program IN LISTS programs)
+    suite_program_dir(${program} dir)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${dir})
+    get_property(traits GLOBAL PROPERTY SUITE_TRAITS_${program})
+    get_property(installs GLOBAL PROPERTY SUITE_INSTALLS_${program})
+    get_property(summary GLOBAL PROPERTY SUITE_SUMMARY_${program})
+    list(JOIN traits "," traits)
+    list(JOIN installs " " installs)
+    if(traits STREQUAL "")
+      set(traits -)
+    endif()
+    string(APPEND lines "${program}\t${folder}\t${traits}\t${installs}\t${summary}\n")
+  endforeach()
+  file(WRITE ${PROJECT_BINARY_DIR}/programs.tsv "${lines}")
+endfunction()
+
 function(suite_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "READS_INPUT;PRINTS_NOTHING" "" "")
+  if(arg_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "suite_program(${name}): unknown ${arg_UNPARSED_ARGUMENTS}")
+  endif()
   set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  set(traits "")
   if(EXISTS ${dir}/${name}.6)
     set(section 6)
     set(destination ${SUITE_INSTALL_GAMESDIR})
+    list(APPEND traits game)
   elseif(EXISTS ${dir}/${name}.1)
     set(section 1)
     set(destination ${CMAKE_INSTALL_BINDIR})
   else()
     message(FATAL_ERROR "${name} has no manual page ${name}.1 or ${name}.6 in ${dir}")
   endif()
+  if(arg_READS_INPUT)
+    list(APPEND traits reads_input)
+  endif()
+  if(arg_PRINTS_NOTHING)
+    list(APPEND traits prints_nothing)
+  endif()
   set(page ${dir}/${name}.${section})
+  set(installs ${destination}/${name} ${CMAKE_INSTALL_MANDIR}/man${section}/${name}.${section})
+  set(desktop ${dir}/${name}.desktop)
+  set(metainfo ${dir}/${name}.metainfo.xml)
+  set(apps ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+  set(icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+  set(metainfo_dir ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+  # AppStream wants the metainfo file named by the component's ID.
+  set(metainfo_name ${SUITE_APPSTREAM_ID_PREFIX}.${name}.metainfo.xml)
+  if(EXISTS ${desktop})
+    list(APPEND installs ${apps}/${name}.desktop ${icons}/${name}.svg
+         ${metainfo_dir}/${metainfo_name})
+  endif()
   set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
-  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_DIRS ${dir})
+  set_property(GLOBAL PROPERTY SUITE_DIR_${name} ${dir})
+  set_property(GLOBAL PROPERTY SUITE_TRAITS_${name} ${traits})
+  set_property(GLOBAL PROPERTY SUITE_INSTALLS_${name} ${installs})
+  # The page's NAME line, "NAME \- SUMMARY", says in a line what it does.
+  file(STRINGS ${page} line REGEX "^${name} \\\\- " LIMIT_COUNT 1)
+  if(NOT line MATCHES "^${name} \\\\- (.+)$")
+    message(FATAL_ERROR "${page} has no NAME line '${name} \\- SUMMARY'")
+  endif()
+  set_property(GLOBAL PROPERTY SUITE_SUMMARY_${name} "${CMAKE_MATCH_1}")
 
   if(SUITE_TEST_INSTALLED)
     # The installed program stands in for the target, so that every test
@@ -150,18 +273,11 @@ function(suite_program name)
   set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section}
                                                          ${destination})
 
-  # A game's entry in the desktop's menus. AppStream wants the metainfo file
-  # named by the component's ID.
-  set(desktop ${dir}/${name}.desktop)
-  set(metainfo ${dir}/${name}.metainfo.xml)
+  # A game's entry in the desktop's menus.
   if(EXISTS ${desktop})
-    set(apps ${CMAKE_INSTALL_DATAROOTDIR}/applications)
-    set(icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
-    set(metainfo_dir ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
     install(FILES ${desktop} DESTINATION ${apps})
     install(FILES ${dir}/${name}.svg DESTINATION ${icons})
-    install(FILES ${metainfo} DESTINATION ${metainfo_dir}
-            RENAME ${SUITE_APPSTREAM_ID_PREFIX}.${name}.metainfo.xml)
+    install(FILES ${metainfo} DESTINATION ${metainfo_dir} RENAME ${metainfo_name})
     set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${apps} ${icons} ${metainfo_dir})
     # No validator compares the version of a release with the project's.
     file(STRINGS ${metainfo} newest REGEX "<release " LIMIT_COUNT 1)
@@ -178,7 +294,7 @@ function(suite_program name)
   set_property(DIRECTORY APPEND PROPERTY LABELS ${name})
 
   add_test(NAME ${name}.manpage COMMAND ${CMAKE_COMMAND} -DPAGE=${page} -P
-                                        ${SUITE_CMAKE_DIR}/LintManPage.cmake)
+                                        ${SUITE_TESTING_DIR}/lint_manpage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
   if(EXISTS ${desktop})

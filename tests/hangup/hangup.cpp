@@ -1,18 +1,18 @@
-// Runs a game on a pseudo-terminal, waits for its first question, then
+// Runs a program that reads standard input on a pseudo-terminal, waits
+// until it has written its first question and waits for the answer, then
 // closes the terminal's other end, as when a terminal window is closed or a
-// remote session drops, and checks how the game ends:
-//   terminal_hangup PROGRAM QUESTION default
-//       SIGHUP at its default: the game ends by that signal at once, and
+// remote session drops, and checks how the program ends:
+//   terminal_hangup PROGRAM default
+//       SIGHUP at its default: the program ends by that signal at once, and
 //       writes nothing on standard error;
-//   terminal_hangup PROGRAM QUESTION ignore EXPECTED-STDERR
-//       SIGHUP ignored: the game ends at once with status 1 and exactly
+//   terminal_hangup PROGRAM ignore EXPECTED-STDERR
+//       SIGHUP ignored: the program ends at once with status 1 and exactly
 //       EXPECTED-STDERR on standard error.
 // A shell cannot hang up a terminal it does not hold, hence this program.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <poll.h>
 #include <pty.h>
@@ -27,39 +27,29 @@ int fail(const std::string& why) {
   return 1;
 }
 
-// Reads fd until text has arrived; false after five seconds without it, or
-// at the end.
-bool waitFor(int fd, const std::string& text, std::string& seen) {
-  const std::time_t end = std::time(nullptr) + 5;
-  while (seen.find(text) == std::string::npos) {
-    pollfd p{fd, POLLIN, 0};
-    char buf[256];
-    if (std::time(nullptr) > end || poll(&p, 1, 100) < 0) {
-      return false;
-    }
-    if (p.revents == 0) {
-      continue;
-    }
-    const ssize_t got = read(fd, buf, sizeof buf);
-    if (got <= 0) {
-      return false;
-    }
-    seen.append(buf, static_cast<std::size_t>(got));
-  }
-  return true;
-}
-
-// True once the child sleeps: after its question it can only be waiting in
-// its read of the terminal. A hang-up before that read began would be seen
-// as the end of the input, not as a failed read.
-bool waitUntilBlocked(pid_t child) {
+// True once the child sleeps, having written something to the terminal fd
+// (which this reads as it goes, so that no write of the child can block): it
+// then waits in its read of the terminal, the only place where it can sleep.
+// A hang-up before that read began would be seen as the end of the input,
+// not as a failed read. False after five seconds without that.
+bool waitUntilReading(pid_t child, int fd, std::string& screen) {
   for (int tries = 0; tries < 500; ++tries) {
+    pollfd p{fd, POLLIN, 0};
+    while (poll(&p, 1, 0) > 0 && (p.revents & POLLIN) != 0) {
+      char buf[256];
+      const ssize_t got = read(fd, buf, sizeof buf);
+      if (got <= 0) {
+        return false;
+      }
+      screen.append(buf, static_cast<std::size_t>(got));
+    }
     std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
     std::string line;
     std::getline(stat, line);
     // The state follows the command name, which ends with the last ')'.
     const std::size_t end = line.rfind(')');
-    if (end != std::string::npos && end + 2 < line.size() && line[end + 2] == 'S') {
+    if (!screen.empty() && end != std::string::npos && end + 2 < line.size() &&
+        line[end + 2] == 'S') {
       return true;
     }
     usleep(10000);
@@ -85,9 +75,9 @@ int waitForEnd(pid_t child) {
 } // namespace
 
 int main(int argc, char** argv) {
-  const bool ignore = argc == 5 && std::strcmp(argv[3], "ignore") == 0;
-  if (!ignore && !(argc == 4 && std::strcmp(argv[3], "default") == 0)) {
-    return fail("usage: terminal_hangup PROGRAM QUESTION default | ignore EXPECTED-STDERR");
+  const bool ignore = argc == 4 && std::strcmp(argv[2], "ignore") == 0;
+  if (!ignore && !(argc == 3 && std::strcmp(argv[2], "default") == 0)) {
+    return fail("usage: terminal_hangup PROGRAM default | ignore EXPECTED-STDERR");
   }
   int errors[2];
   if (pipe(errors) != 0) {
@@ -110,13 +100,9 @@ int main(int argc, char** argv) {
   close(errors[1]);
 
   std::string screen;
-  if (!waitFor(terminal, argv[2], screen)) {
+  if (!waitUntilReading(child, terminal, screen)) {
     kill(child, SIGKILL);
-    return fail("the question never appeared; the terminal showed:\n" + screen);
-  }
-  if (!waitUntilBlocked(child)) {
-    kill(child, SIGKILL);
-    return fail("never waited for an answer after the question");
+    return fail("never waited for an answer; the terminal showed:\n" + screen);
   }
   close(terminal);
   const int status = waitForEnd(child);
@@ -136,7 +122,7 @@ int main(int argc, char** argv) {
   } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 1) {
     return fail("did not exit with status 1; wait status " + std::to_string(status));
   }
-  const std::string expected = ignore ? argv[4] : "";
+  const std::string expected = ignore ? argv[3] : "";
   if (stderrText != expected) {
     return fail("standard error was:\n" + stderrText + "expected:\n" + expected);
   }

@@ -1,13 +1,14 @@
 #!/bin/sh
-# Runs a game with standard output on /dev/full and, as standard input, a
-# regular file of eight megabytes holding one answer over and over that the
-# game would answer with the same question again. The game must end at once
-# with status 1 and its one-line message, having read at most a few
-# kilobytes: the file offset, which the game's standard input shares with
-# this shell, shows how far it read.
-#   long_input.sh PATH-TO-GAME ANSWER
-# A wrapper in TRANSCRIPT_WRAPPER (cmake/memcheck) runs the game, as for the
-# transcripts.
+# Runs a program that reads standard input with its standard output on
+# /dev/full and, as standard input, a regular file of eight megabytes
+# holding one answer over and over (for a game, one it would answer with the
+# same question again). The program must end at once with status 1 and its
+# one-line message, having read at most a few kilobytes: the file offset,
+# which the program's standard input shares with this shell, shows how far
+# it read.
+#   long_input.sh PROGRAM ANSWER
+# A wrapper in TRANSCRIPT_WRAPPER (testing/memcheck) runs the program, as
+# for the transcripts.
 set -eu
 program=$1
 answer=$2

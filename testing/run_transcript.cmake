@@ -1,5 +1,5 @@
 # Runs one transcript case:
-#   cmake -DPROGRAM=exe -DCASE=dir/name -DWORK=scratch-dir -P RunTranscript.cmake
+#   cmake -DPROGRAM=exe -DCASE=dir/name -DWORK=scratch-dir -P run_transcript.cmake
 #
 # The program runs in WORK, emptied first and seeded with the contents of
 # CASE.setup/ when that folder exists, with CASE.in as standard input (empty
@@ -18,7 +18,7 @@
 # CASE.err. -DINPUT=PATH takes standard input from PATH instead of CASE.in:
 # a directory, say, where every read fails with "Is a directory".
 #
-# A wrapper command, such as cmake/memcheck, runs the program when one is
+# A wrapper command, such as testing/memcheck, runs the program when one is
 # given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
 # (a ;-list: the command and its arguments). The wrapper's exit status and
 # standard error count as the program's; a wrapper must stay silent when all
@@ -30,7 +30,7 @@ cmake_minimum_required(VERSION 3.25)
 
 foreach(var PROGRAM CASE WORK)
   if(NOT DEFINED ${var})
-    message(FATAL_ERROR "RunTranscript.cmake needs -D${var}=...")
+    message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
   endif()
 endforeach()
 

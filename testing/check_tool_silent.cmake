@@ -1,7 +1,7 @@
 # Runs a validator that has nothing to say about a good file: the check
 # passes when TOOL exits with status 0 and prints nothing, or only the line
 # that appstreamcli prints on success ("... Validation was successful.").
-#   cmake -DTOOL=desktop-file-validate -DPACKAGE=desktop-file-utils -DARGS=a;b -P RunSilent.cmake
+#   cmake -DTOOL=desktop-file-validate -DPACKAGE=desktop-file-utils -DARGS=a;b -P check_tool_silent.cmake
 # Says "TOOL is not installed (Debian package PACKAGE)" when it is missing,
 # which the test takes as skipped.
 cmake_minimum_required(VERSION 3.25)

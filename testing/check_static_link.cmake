@@ -1,10 +1,16 @@
-# Fails unless every executable in FILES ('|' between them) is statically
-# linked, as file(1) reads it, and holds no program interpreter (no
-# PT_INTERP: the dynamic loader would be needed to start it).
-#   cmake -DFILES=a|b|c -P CheckStatic.cmake
+# Fails unless the executable of every program of BUILD_DIR/programs.tsv,
+# BUILD_DIR/bin/NAME, is statically linked, as file(1) reads it, and holds
+# no program interpreter (no PT_INTERP: the dynamic loader would be needed
+# to start it).
+#   cmake -DBUILD_DIR=... -P check_static_link.cmake
 find_program(FILE_PROGRAM file REQUIRED)
 find_program(READELF readelf REQUIRED)
-string(REPLACE "|" ";" files "${FILES}")
+file(STRINGS ${BUILD_DIR}/programs.tsv lines)
+set(files "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "\t.*" "" program "${line}")
+  list(APPEND files ${BUILD_DIR}/bin/${program})
+endforeach()
 set(dynamic "")
 foreach(exe IN LISTS files)
   execute_process(COMMAND ${FILE_PROGRAM} -b ${exe} OUTPUT_VARIABLE kind COMMAND_ERROR_IS_FATAL ANY)

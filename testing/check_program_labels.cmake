@@ -4,10 +4,16 @@
 # and other checks (diceduel.*), and the checks that span programs, named
 # GROUP.NAME.* (hostile.diceduel.*, write_errors.diceduel.*). No program's
 # name begins another's, so the names tell the programs apart.
-#   cmake -DBUILD_DIR=... -DCTEST=... -DPROGRAMS=a|b|... -P CheckLabels.cmake
+#   cmake -DBUILD_DIR=... -DCTEST=... -P check_program_labels.cmake
+# The programs are those of BUILD_DIR/programs.tsv.
 cmake_minimum_required(VERSION 3.25)
 
-string(REPLACE "|" ";" programs "${PROGRAMS}")
+file(STRINGS ${BUILD_DIR}/programs.tsv lines)
+set(programs "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "\t.*" "" program "${line}")
+  list(APPEND programs ${program})
+endforeach()
 
 # Sets VAR to the names of the tests that ctest selects with ARGN.
 function(selected var)

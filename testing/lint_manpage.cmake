@@ -1,6 +1,6 @@
 # Checks one manual page: it has the sections every page of the suite has, and
 # mandoc's linter has nothing to say about it; any message fails the check.
-#   cmake -DPAGE=path/to/page.1 -P LintManPage.cmake
+#   cmake -DPAGE=path/to/page.1 -P lint_manpage.cmake
 # Says "mandoc is not installed" (the test is then skipped) when it is missing.
 cmake_minimum_required(VERSION 3.25)
 
