@@ -129,14 +129,20 @@ TEST_F(Diceduel, WinningThreePrintsScoreLinesBeforeTheCongratulation) {
                 scores(0, 105) + "Congratulations! human won this round of vortle dice!");
 }
 
-TEST_F(Diceduel, TurnReturnsTenWhenAPlayerAlreadyHoldsTheWinningPoints) {
-  CoutCapture out;
-  gamepoints[0] = 100;
-  EXPECT_EQ(turn(0), 10);
-  gamepoints[0] = 0;
-  gamepoints[1] = 130;
-  EXPECT_EQ(turn(1), 10);
-  EXPECT_EQ(out.str(), "");
+TEST_F(Diceduel, TurnReturnsTenOnlyWhenAPlayerAlreadyHoldsTheWinningPoints) {
+  const struct {
+    int computer, human, result;
+  } cases[] = {{100, 0, 10}, {0, 100, 10}, {0, 130, 10}, {99, 0, 0}, {0, 99, 0}};
+  for (const auto& c : cases) {
+    gamepoints[0] = c.computer;
+    gamepoints[1] = c.human;
+    CinFeed in("n");
+    CoutCapture out;
+    EXPECT_EQ(turn(0), c.result) << c.computer << ":" << c.human;
+    EXPECT_EQ(out.str(), c.result == 10 ? ""
+                                        : "Do you want to roll a dice (Y/N)?:\n" +
+                                              scores(c.computer, c.human));
+  }
 }
 
 TEST_F(Diceduel, NoAtTheFirstQuestionKeepsThePoints) {
@@ -175,6 +181,13 @@ TEST_F(Diceduel, InvalidAnswerAfterARollAsksTheFirstQuestionAndKeepsTheTotal) {
                        "That's not a valid input numb nut\n"
                        "Do you want to roll a dice (Y/N)?:\n" +
                            scores(0, 2));
+}
+
+TEST_F(Diceduel, EndOfInputEndsTheTurnWithZero) {
+  CinFeed in("");
+  CoutCapture out;
+  EXPECT_EQ(turn(1), 0);
+  EXPECT_EQ(out.str(), "Do you want to roll again (Y/N)?:\nNo more answers; the game ends here.\n");
 }
 
 TEST_F(Diceduel, EndOfInputEndsTheGameWithOneClosingLine) {

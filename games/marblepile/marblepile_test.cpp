@@ -140,6 +140,42 @@ TEST_F(Marblepile, RandomTakeFromOneMarbleOrNoneIsOneWithoutADraw) {
   EXPECT_EQ(random(), 1804289383); // still the first default draw
 }
 
+TEST_F(Marblepile, SmartTakeFromOneMarbleOrNoneIsOne) {
+  smode = true;
+  for (const int pile : {0, 1}) {
+    marb = pile;
+    EXPECT_EQ(robot(), 1) << "pile " << pile;
+  }
+}
+
+TEST_F(Marblepile, RandomTakeFromTwoOrThreeIsOneFromOneDraw) {
+  for (const int pile : {2, 3}) {
+    srandom(1);
+    marb = pile;
+    EXPECT_EQ(rollDice(), 1);
+    EXPECT_EQ(random(), 846930886); // the second default draw
+  }
+}
+
+TEST_F(Marblepile, PileOfTwoIsPlayedWithATakeOfOne) {
+  const struct {
+    bool computerFirst;
+    std::string first, moves;
+  } cases[] = {
+      {true, "Computer",
+       "Computer is playing..\nComputer took 1\nRemaining marbles: 1\nYou lose. Computer won"},
+      {false, "Human", "Your move. Marbles remaining: 2\nRemaining marbles: 1\nYou win. Human won"},
+  };
+  for (const auto& c : cases) {
+    game = true;
+    CinFeed in("1");
+    CoutCapture out;
+    marbleRun(2, true, c.computerFirst);
+    EXPECT_EQ(out.str(), "Lets start the game!\nInitial size is: 2\nFirst player to play: " +
+                             c.first + "\nIs computer in smart mode? Yes\n" + c.moves);
+  }
+}
+
 struct Word {
   std::string name;
   std::string text;

@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(Largest3, StrictlyLargestWinsInAnyPosition) {
-  EXPECT_EQ(largestNumber(9.0, 1.0, 2.0), 9.0);
-  EXPECT_EQ(largestNumber(1.0, 9.0, 2.0), 9.0);
-  EXPECT_EQ(largestNumber(1.0, 2.0, 9.0), 9.0);
-}
-
-TEST(Largest3, LargestLastWhenTheFirstIsAboveTheSecond) {
-  EXPECT_EQ(largestNumber(2.0, 1.0, 9.0), 9.0);
+TEST(Largest3, StrictlyLargestWinsInEveryOrdering) {
+  const double orderings[][3] = {{9, 1, 2}, {9, 2, 1}, {1, 9, 2}, {2, 9, 1}, {1, 2, 9}, {2, 1, 9}};
+  for (const auto& o : orderings) {
+    EXPECT_EQ(largestNumber(o[0], o[1], o[2]), 9.0) << o[0] << ", " << o[1] << ", " << o[2];
+  }
 }
 
 TEST(Largest3, NegativeArguments) {

@@ -229,6 +229,21 @@ TEST_F(Strprobe, CharloopReturnsOneOnlyWhenItsOwnPositionCompletesTheMatch) {
   EXPECT_EQ(out.str(), lines(2));
 }
 
+TEST_F(Strprobe, CharloopMatchesAtZeroAndTurnsAwayARestThatCannotFit) {
+  const struct {
+    std::string sub, str;
+    int i, result;
+  } cases[] = {{"z", "zebra", 0, 1}, {"aaa", "aaa", 2, 0}, {"bcd", "ab", 1, 0}};
+  for (const auto& c : cases) {
+    sub = c.sub;
+    str = c.str;
+    looped = 0;
+    CoutCapture out;
+    EXPECT_EQ(charloop(c.i, 0), c.result) << c.sub << " at " << c.i << " in " << c.str;
+    EXPECT_EQ(out.str(), lines(c.result));
+  }
+}
+
 TEST_F(Strprobe, CharloopTurnsAwayPositionsOutsideTheStrings) {
   str = "ab";
   sub = "";
@@ -250,6 +265,17 @@ TEST_F(Strprobe, TotalStopsAtTheLargestInt) {
   CoutCapture out;
   EXPECT_EQ(getMatchCount("a", "a"), INT_MAX);
   EXPECT_EQ(out.str(), lines(1));
+}
+
+TEST_F(Strprobe, MatchCountAgreesWithAFindLoopWhereAMatchFallsBackToABorder) {
+  // Partial matches that fail and go on from a shorter border, down to and
+  // from a one-character one (aa of aab fails in aaab and goes on from a).
+  const struct {
+    std::string pattern, text;
+  } cases[] = {{"aab", "aaab"}, {"abac", "ababac"}, {"aabaaab", "aabaabaaabaaab"}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(agreesWithFindLoop(c.pattern, c.text));
+  }
 }
 
 TEST_F(Strprobe, MatchCountAgreesWithAFindLoopOnRandomStrings) {
