@@ -8,12 +8,8 @@
 # The programs are those of BUILD_DIR/programs.tsv.
 cmake_minimum_required(VERSION 3.25)
 
-file(STRINGS ${BUILD_DIR}/programs.tsv lines)
-set(programs "")
-foreach(line IN LISTS lines)
-  string(REGEX REPLACE "\t.*" "" program "${line}")
-  list(APPEND programs ${program})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/program_list.cmake)
+program_list_column(${BUILD_DIR} 0 programs)
 
 # Sets VAR to the names of the tests that ctest selects with ARGN.
 function(selected var)
