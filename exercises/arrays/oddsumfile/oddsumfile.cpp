@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -38,13 +37,6 @@ bool writeAt(int fd, std::string_view text, off_t at) {
   return lseek(fd, at, SEEK_SET) == at && writeAll(fd, text);
 }
 
-// The permissions a file created with mode 0666 would get now.
-mode_t newFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
 // Gives up after a failed call: closes fd when it is open and removes the
 // temporary file temp when one is named, keeping the errno of the failure.
 bool abandon(int fd, const std::string& temp = "") {
@@ -57,21 +49,6 @@ bool abandon(int fd, const std::string& temp = "") {
   }
   errno = error;
   return false;
-}
-
-// The name that name leads to once every symbolic link at its end has been
-// followed, a relative target taken from the link's folder. After 40 links
-// the last one is left for open() to report as a loop, as the system does.
-std::string followLinks(std::string name) {
-  for (int links = 0; links < 40; ++links) {
-    std::error_code notALink;
-    const fs::path target = fs::read_symlink(name, notALink);
-    if (notALink) {
-      break;
-    }
-    name = (fs::path(name).parent_path() / target).string();
-  }
-  return name;
 }
 
 // Makes the rename of a file in name's folder last through a crash. A
@@ -102,28 +79,26 @@ Rename refusedOr(int error) {
 // Replaces name by a new file holding text: written, synced and closed
 // beside it, then renamed over it, and the folder synced, so that a crash
 // leaves the old content or the new one. The new file takes the owner,
-// group and permissions of old, the file it replaces, or 0666 less the
-// umask when there is none (old is null). On any failure the new file is
-// removed, errno says why, and name is as it was.
-Rename replaceByRename(const std::string& name, std::string_view text, const struct stat* old) {
+// group and permissions of old, the file it replaces. On any failure the new
+// file is removed, errno says why, and name is as it was.
+Rename replaceByRename(const std::string& name, std::string_view text, const struct stat& old) {
   std::string temp = name + ".XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) {
-    return old != nullptr ? refusedOr(errno) : Rename::failed;
+    return refusedOr(errno);
   }
   struct stat info {};
   if (fstat(fd, &info) != 0) {
     abandon(fd, temp);
     return Rename::failed;
   }
-  if (old != nullptr && (info.st_uid != old->st_uid || info.st_gid != old->st_gid) &&
-      fchown(fd, old->st_uid, old->st_gid) != 0) {
+  if ((info.st_uid != old.st_uid || info.st_gid != old.st_gid) &&
+      fchown(fd, old.st_uid, old.st_gid) != 0) {
     abandon(fd, temp);
     return refusedOr(errno);
   }
   // After fchown, which clears the set-user-ID and set-group-ID bits.
-  const mode_t mode = old != nullptr ? old->st_mode & 07777 : newFileMode();
-  if (fchmod(fd, mode) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
+  if (fchmod(fd, old.st_mode & 07777) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
     abandon(fd, temp);
     return Rename::failed;
   }
@@ -133,7 +108,7 @@ Rename replaceByRename(const std::string& name, std::string_view text, const str
   }
   if (rename(temp.c_str(), name.c_str()) != 0) {
     abandon(-1, temp);
-    return old != nullptr ? refusedOr(errno) : Rename::failed;
+    return refusedOr(errno);
   }
   return syncFolderOf(name) ? Rename::done : Rename::failed;
 }
@@ -156,43 +131,57 @@ bool updateInPlace(int fd, std::string_view text, off_t oldSize) {
          ftruncate(fd, static_cast<off_t>(text.size())) == 0 && fsync(fd) == 0;
 }
 
+// Opens name as the shell's > does, less the emptying: for writing, created
+// with mode 0666 less the umask when missing, every link followed by the
+// system, never by us, so that every protection the system gives such an
+// open applies (fs.protected_symlinks, _regular and _fifos refuse a link, a
+// file or a FIFO that another user planted in a sticky folder). viaLink
+// tells whether name itself is a symbolic link: the first open does not
+// follow one, and only then does a second open follow it.
+int openAsTheShellWould(const std::string& name, bool& viaLink) {
+  const int flags = O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC;
+  const int error = errno;
+  int fd = open(name.c_str(), flags | O_NOFOLLOW, 0666);
+  viaLink = fd < 0 && errno == ELOOP;
+  if (viaLink) {
+    // The ELOOP of the first open is no failure of ours.
+    errno = error;
+    fd = open(name.c_str(), flags, 0666);
+  }
+  return fd;
+}
+
 // Makes the file that name leads to hold exactly text, and keeps it the same
-// file: a symbolic link is followed and stays, hard links keep sharing it,
-// and its owner, group and permissions stay. A file is replaced through a
-// synced temporary file renamed over it where the rename keeps all that;
-// otherwise (several links, an owner or group the program cannot give a new
-// file, a folder that allows no new file or no rename) it is updated in
-// place. A name that is not a regular file (a device, a FIFO) is written as
-// it is. A name that cannot be opened for writing (a directory, a file the
-// program may not write) is refused, as opening it would be. False, with
-// errno set by the call that failed, when text did not arrive; an old file
-// then keeps its content and no temporary file is left.
-bool replaceFile(const std::string& given, std::string_view text) {
-  const std::string name = followLinks(given);
-  const int fd = open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+// file: a link stays a link, hard links keep sharing it, and its owner,
+// group and permissions stay. Everything is decided from the opened file,
+// which is the one written. A regular file that name holds itself, with a
+// single link, is replaced through a synced temporary file renamed over it
+// where the rename keeps all that; otherwise (the file behind a link,
+// several links, an owner or group the program cannot give a new file, a
+// folder that allows no new file or no rename) it is updated in place. A
+// device or a FIFO is written as it is. False, with errno set by the call
+// that failed, when text did not arrive; an old file then keeps its content
+// and no temporary file is left.
+bool replaceFile(const std::string& name, std::string_view text) {
+  bool viaLink = false;
+  const int fd = openAsTheShellWould(name, viaLink);
   if (fd < 0) {
-    return errno == ENOENT && replaceByRename(name, text, nullptr) == Rename::done;
+    return false;
   }
   struct stat info {};
   if (fstat(fd, &info) != 0) {
     return abandon(fd);
   }
+  bool written = false;
   if (!S_ISREG(info.st_mode)) {
-    if (!writeAll(fd, text)) {
-      return abandon(fd);
-    }
-    return close(fd) == 0;
+    written = writeAll(fd, text);
+  } else {
+    const Rename renamed =
+        viaLink || info.st_nlink != 1 ? Rename::refused : replaceByRename(name, text, info);
+    written = renamed == Rename::done ||
+              (renamed == Rename::refused && updateInPlace(fd, text, info.st_size));
   }
-  if (info.st_nlink == 1) {
-    const Rename renamed = replaceByRename(name, text, &info);
-    if (renamed != Rename::refused) {
-      if (renamed == Rename::failed) {
-        return abandon(fd);
-      }
-      return close(fd) == 0;
-    }
-  }
-  if (!updateInPlace(fd, text, info.st_size)) {
+  if (!written) {
     return abandon(fd);
   }
   return close(fd) == 0;

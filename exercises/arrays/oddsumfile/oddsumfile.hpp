@@ -6,10 +6,13 @@
 
 // Writes the sum of the non-negative odd elements into the file named by
 // name, replacing what it held: only the decimal digits, no newline. The
-// file stays the same file: a symbolic link is followed, and hard links,
-// owner, group and permissions are kept. It is replaced through a synced
-// temporary file renamed over it where that keeps them, and updated in
-// place where it would not. Returns 1 when the sum reached the file; -1,
+// file is opened as the shell's > would open it (created when missing, a
+// link followed by the system), so that the system refuses here what it
+// refuses there, such as a link or a file another user planted in a sticky
+// folder. The file stays the same file: a link stays a link, and hard
+// links, owner, group and permissions are kept. It is replaced through a
+// synced temporary file renamed over it where that keeps them, and updated
+// in place where it would not. Returns 1 when the sum reached the file; -1,
 // with errno set by the call that failed, when the file could not be opened
 // for writing, created, written or synced (a full disk is never reported as
 // success). Then an earlier file keeps its old content and no temporary
