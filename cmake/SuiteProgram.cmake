@@ -10,9 +10,11 @@
 #                    up and exits with status 0 (see suite_plain_case)
 #   NAME.1 / NAME.6  the manual page (section 1 for exercises, 6 for games),
 #                    installed with the executable and checked by mandoc
-#   NAME.desktop     for a game: its menu entry, its icon NAME.svg and its
+#   NAME.desktop.in  for a game: its menu entry, its icon NAME.svg and its
 #   NAME.svg         AppStream metainfo, installed for the desktop and
-#   NAME.metainfo.xml  checked by desktop-file-validate and appstreamcli
+#   NAME.metainfo.xml  checked by desktop-file-validate and appstreamcli;
+#                    configuring fills @program@ in the entry with the
+#                    installed program's full path (see suite_desktop_word)
 #
 # What the program is, it says here, once; every check and benchmark that
 # runs over all programs asks suite_programs() or reads the list the build
@@ -192,6 +194,30 @@ function(suite_write_program_list)
   file(WRITE ${PROJECT_BINARY_DIR}/programs.tsv "${lines}")
 endfunction()
 
+# Sets VAR to PATH written as one word of the shell command that a menu
+# entry runs as Exec=sh -c "COMMAND". Each layer that reads the Exec key
+# undoes one escape, so they are applied here in the reverse order:
+#  - the shell: PATH stays bare when it holds only letters, digits and
+#    / . _ + -, else it goes in single quotes (each ' as '\'');
+#  - the quoted argument: \ " ` $ each get a backslash;
+#  - field codes: % is written %%;
+#  - the key file's string: each \ is written \\.
+# A newline has no place in an Exec key, so PATH must not hold one.
+function(suite_desktop_word path var)
+  if(path MATCHES "[\n\r]")
+    message(FATAL_ERROR "a menu entry cannot name a path with a line break: ${path}")
+  endif()
+  set(word "${path}")
+  if(NOT word MATCHES "^[A-Za-z0-9/._+-]+$")
+    string(REPLACE "'" "'\\''" word "${word}")
+    set(word "'${word}'")
+  endif()
+  string(REGEX REPLACE "([\\\\\"`$])" "\\\\\\1" word "${word}")
+  string(REPLACE "%" "%%" word "${word}")
+  string(REPLACE "\\" "\\\\" word "${word}")
+  set(${var} "${word}" PARENT_SCOPE)
+endfunction()
+
 function(suite_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "READS_INPUT;PRINTS_NOTHING" "" "")
   if(arg_UNPARSED_ARGUMENTS)
@@ -217,14 +243,15 @@ function(suite_program name)
   endif()
   set(page ${dir}/${name}.${section})
   set(installs ${destination}/${name} ${CMAKE_INSTALL_MANDIR}/man${section}/${name}.${section})
-  set(desktop ${dir}/${name}.desktop)
+  set(desktop_in ${dir}/${name}.desktop.in)
+  set(desktop ${CMAKE_CURRENT_BINARY_DIR}/${name}.desktop)
   set(metainfo ${dir}/${name}.metainfo.xml)
   set(apps ${CMAKE_INSTALL_DATAROOTDIR}/applications)
   set(icons ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
   set(metainfo_dir ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
   # AppStream wants the metainfo file named by the component's ID.
   set(metainfo_name ${SUITE_APPSTREAM_ID_PREFIX}.${name}.metainfo.xml)
-  if(EXISTS ${desktop})
+  if(EXISTS ${desktop_in})
     list(APPEND installs ${apps}/${name}.desktop ${icons}/${name}.svg
          ${metainfo_dir}/${metainfo_name})
   endif()
@@ -273,8 +300,14 @@ function(suite_program name)
   set_property(GLOBAL APPEND PROPERTY SUITE_INSTALL_DIRS ${CMAKE_INSTALL_MANDIR}/man${section}
                                                          ${destination})
 
-  # A game's entry in the desktop's menus.
-  if(EXISTS ${desktop})
+  # A game's entry in the desktop's menus. It names the program by the full
+  # path it is installed to: a session's PATH need not hold the games'
+  # folder. The path is the one configured; installing elsewhere
+  # (cmake --install --prefix) does not change it.
+  if(EXISTS ${desktop_in})
+    cmake_path(SET program NORMALIZE "${CMAKE_INSTALL_PREFIX}/${destination}/${name}")
+    suite_desktop_word("${program}" program)
+    configure_file(${desktop_in} ${desktop} @ONLY)
     install(FILES ${desktop} DESTINATION ${apps})
     install(FILES ${dir}/${name}.svg DESTINATION ${icons})
     install(FILES ${metainfo} DESTINATION ${metainfo_dir} RENAME ${metainfo_name})
@@ -297,7 +330,7 @@ function(suite_program name)
                                         ${SUITE_TESTING_DIR}/lint_manpage.cmake)
   set_tests_properties(${name}.manpage PROPERTIES LABELS manpage SKIP_REGULAR_EXPRESSION
                                                    "mandoc is not installed")
-  if(EXISTS ${desktop})
+  if(EXISTS ${desktop_in})
     suite_validate(${name} desktop desktop-file-validate desktop-file-utils ${desktop})
     suite_validate(${name} metainfo appstreamcli appstream validate --pedantic --no-net ${metainfo})
   endif()
