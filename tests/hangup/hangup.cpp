@@ -2,12 +2,20 @@
 // until it has written its first question and waits for the answer, then
 // closes the terminal's other end, as when a terminal window is closed or a
 // remote session drops, and checks how the program ends:
-//   terminal_hangup PROGRAM default
-//       SIGHUP at its default: the program ends by that signal at once, and
-//       writes nothing on standard error;
+//   terminal_hangup PROGRAM default EXPECTED-STDERR
+//       SIGHUP at its default: the program ends at once, by that signal;
 //   terminal_hangup PROGRAM ignore EXPECTED-STDERR
-//       SIGHUP ignored: the program ends at once with status 1 and exactly
-//       EXPECTED-STDERR on standard error.
+//       SIGHUP ignored: the program ends at once with status 1 and
+//       EXPECTED-STDERR on standard error: its read-error line, then its
+//       write-error line.
+// Closing the terminal's other end wakes the program's read with an error
+// before the kernel hangs the terminal up and sends SIGHUP, and on another
+// core the program runs on meanwhile. So a write that follows the read may
+// still be taken (then only the read-error line is written), and with
+// SIGHUP at its default the program may have written a start of
+// EXPECTED-STDERR before the signal ends it, or have exited as when SIGHUP
+// is ignored: the kernel's race, not the program's fault. It must never
+// exit with any other status or write anything else.
 // A shell cannot hang up a terminal it does not hold, hence this program.
 #include <cerrno>
 #include <csignal>
@@ -76,9 +84,10 @@ int waitForEnd(pid_t child) {
 
 int main(int argc, char** argv) {
   const bool ignore = argc == 4 && std::strcmp(argv[2], "ignore") == 0;
-  if (!ignore && !(argc == 3 && std::strcmp(argv[2], "default") == 0)) {
-    return fail("usage: terminal_hangup PROGRAM default | ignore EXPECTED-STDERR");
+  if (!ignore && !(argc == 4 && std::strcmp(argv[2], "default") == 0)) {
+    return fail("usage: terminal_hangup PROGRAM default|ignore EXPECTED-STDERR");
   }
+  const std::string expected = argv[3];
   int errors[2];
   if (pipe(errors) != 0) {
     return fail(std::string("pipe: ") + std::strerror(errno));
@@ -115,16 +124,19 @@ int main(int argc, char** argv) {
   if (status == -1) {
     return fail("still running two seconds after the hang-up");
   }
-  if (!ignore) {
-    if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGHUP) {
-      return fail("did not end by SIGHUP; wait status " + std::to_string(status));
-    }
-  } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 1) {
-    return fail("did not exit with status 1; wait status " + std::to_string(status));
+  const bool byHangup = WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP;
+  const bool failed = WIFEXITED(status) && WEXITSTATUS(status) == 1;
+  if (ignore ? !failed : !byHangup && !failed) {
+    return fail(std::string(ignore ? "did not exit with status 1" : "did not end by SIGHUP") +
+                "; wait status " + std::to_string(status));
   }
-  const std::string expected = ignore ? argv[3] : "";
-  if (stderrText != expected) {
-    return fail("standard error was:\n" + stderrText + "expected:\n" + expected);
+  // Killed midway, the program has written a start of the expected text;
+  // ended by itself, the read-error line or both lines.
+  const std::string readError = expected.substr(0, expected.find('\n') + 1);
+  if (byHangup ? expected.compare(0, stderrText.size(), stderrText) != 0
+               : stderrText != expected && stderrText != readError) {
+    return fail("standard error was:\n" + stderrText + "expected" +
+                (byHangup ? " a start of" : " the first line or both") + ":\n" + expected);
   }
   std::printf("ended as expected after the hang-up\n");
   return 0;
