@@ -37,15 +37,16 @@ done
 chmod 755 "$base"
 
 # The runners: root, and an ordinary user; any id but nobody's will do for
-# that one, it needs no name.
+# that one, it needs no name. as UID CMD... runs CMD as that user.
 runners="0 4242"
-nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
-as_runner() {
-  if [ "$runner" -eq 0 ]; then "$@"; else setpriv --reuid="$runner" --regid="$runner" --clear-groups "$@"; fi
+as() {
+  uid=$1
+  shift
+  if [ "$uid" -eq 0 ]; then "$@"; else setpriv --reuid="$uid" --regid="$uid" --clear-groups "$@"; fi
 }
-runner=4242
-as_runner test -x "$program" ||
-  { echo "user $runner cannot run $program: the folders above it must be open to all"; exit 1; }
+nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
+as 4242 test -x "$program" ||
+  { echo "user 4242 cannot run $program: the folders above it must be open to all"; exit 1; }
 
 # Every path in the shared folder and the runner's home with its type,
 # owner, mode and link target, then the content of every regular file.
@@ -58,7 +59,7 @@ failures=0
 for runner in $runners; do
   # Each case: its name, what a.txt is in the shared folder, the exit status.
   while read -r name setup status; do
-    rm -rf "$base/shared" "$base/home"
+    rm -rf "${base:?}/shared" "${base:?}/home"
     mkdir -m 1777 "$base/shared"
     mkdir -m 755 "$base/home"
     printf 'mine' >"$base/home/mine.txt"
@@ -69,12 +70,12 @@ for runner in $runners; do
       planted-link-to-new) nobody ln -s "$base/home/new.txt" a.txt ;;
       planted-file) nobody sh -c 'printf planted >a.txt && chmod 666 a.txt' ;;
       planted-fifo) nobody mkfifo -m 666 a.txt ;;
-      own-file) as_runner sh -c 'printf old >a.txt' ;;
-      own-link) as_runner ln -s "$base/home/mine.txt" a.txt ;;
+      own-file) as "$runner" sh -c 'printf old >a.txt' ;;
+      own-link) as "$runner" ln -s "$base/home/mine.txt" a.txt ;;
     esac
     before=$(snapshot)
     got=0
-    as_runner timeout 10 "$program" >"$base/out" 2>"$base/err" || got=$?
+    as "$runner" timeout 10 "$program" >"$base/out" 2>"$base/err" || got=$?
     after=$(snapshot)
     cd /
     if [ "$status" -eq 0 ]; then
