@@ -211,8 +211,9 @@ endfunction()
 # folders declare them, for the scripts that check or package all of them:
 # one line per program with its name, its folder (from the top of the
 # sources), its traits (comma-separated, "-" for none), the files it
-# installs (from the prefix, separated by spaces) and the summary of its
-# manual page, tab-separated.
+# installs (from the prefix, separated by spaces), the summary of its
+# manual page and the package it belongs to (games for a game, exercises
+# for the others), tab-separated.
 function(suite_write_program_list)
   get_property(programs GLOBAL PROPERTY SUITE_PROGRAMS)
   set(lines "")
@@ -222,12 +223,16 @@ function(suite_write_program_list)
     get_property(traits GLOBAL PROPERTY SUITE_TRAITS_${program})
     get_property(installs GLOBAL PROPERTY SUITE_INSTALLS_${program})
     get_property(summary GLOBAL PROPERTY SUITE_SUMMARY_${program})
+    set(package exercises)
+    if(game IN_LIST traits)
+      set(package games)
+    endif()
     list(JOIN traits "," traits)
     list(JOIN installs " " installs)
     if(traits STREQUAL "")
       set(traits -)
     endif()
-    string(APPEND lines "${program}\t${folder}\t${traits}\t${installs}\t${summary}\n")
+    string(APPEND lines "${program}\t${folder}\t${traits}\t${installs}\t${summary}\t${package}\n")
   endforeach()
   file(WRITE ${PROJECT_BINARY_DIR}/programs.tsv "${lines}")
 endfunction()

@@ -4,7 +4,8 @@
 #   include(program_list.cmake)
 #   program_list_column(BUILD_DIR COLUMN VAR)
 # sets VAR to the values of column COLUMN (0 names, 1 folders, 2 traits,
-# 3 installed files, 4 summaries), one per program, in the list's order.
+# 3 installed files, 4 summaries, 5 packages), one per program, in the
+# list's order.
 function(program_list_column build_dir column var)
   file(STRINGS ${build_dir}/programs.tsv lines)
   set(values "")
