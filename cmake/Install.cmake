@@ -27,6 +27,6 @@ file(WRITE ${PROJECT_BINARY_DIR}/install_dirs.txt "${all_dirs}\n")
 add_custom_target(
   uninstall
   COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DMODE=remove -P
-          ${SUITE_CMAKE_DIR}/Uninstall.cmake
+          ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake
   COMMENT "Removing what cmake --install put in place"
   VERBATIM)

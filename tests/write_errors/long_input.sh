@@ -6,13 +6,21 @@
 # one-line message, having read at most a few kilobytes: the file offset,
 # which the program's standard input shares with this shell, shows how far
 # it read.
-#   long_input.sh PROGRAM ANSWER
-# A wrapper in TRANSCRIPT_WRAPPER (testing/memcheck) runs the program, as
-# for the transcripts.
+#   long_input.sh ANSWER [EMULATOR...] PROGRAM
+# A wrapper in TRANSCRIPT_WRAPPER (tests/memcheck), a ;-list as for the
+# transcripts, runs the command.
 set -eu
-program=$1
-answer=$2
+answer=$1
+shift
+for program; do :; done
 name=$(basename "$program")
+# The wrapper's words, split at ; alone, go in front of the command.
+set -f
+IFS=';'
+# shellcheck disable=SC2086
+set -- ${TRANSCRIPT_WRAPPER:-} "$@"
+unset IFS
+set +f
 
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -21,8 +29,7 @@ yes "$answer" | head -c 8388608 >"$dir/input"
 exec 3<"$dir/input"
 start=$(date +%s)
 status=0
-# shellcheck disable=SC2086 # the wrapper is a command and its arguments
-timeout 30 ${TRANSCRIPT_WRAPPER:-} "$program" <&3 >/dev/full 2>"$dir/stderr" || status=$?
+timeout 30 "$@" <&3 >/dev/full 2>"$dir/stderr" || status=$?
 seconds=$(($(date +%s) - start))
 offset=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$$/fdinfo/3")
 exec 3<&-

@@ -1,5 +1,5 @@
 # Reads the list of programs that configuring writes (programs.tsv in the
-# build folder; see suite_write_program_list in cmake/SuiteProgram.cmake),
+# build folder; see suite_write_program_list in cmake/Program.cmake),
 # for the scripts that check all programs:
 #   include(program_list.cmake)
 #   program_list_column(BUILD_DIR COLUMN VAR)

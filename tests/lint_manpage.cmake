@@ -1,7 +1,6 @@
 # Checks one manual page: it has the sections every page of the suite has, and
 # mandoc's linter has nothing to say about it; any message fails the check.
 #   cmake -DPAGE=path/to/page.1 -P lint_manpage.cmake
-# Says "mandoc is not installed" (the test is then skipped) when it is missing.
 cmake_minimum_required(VERSION 3.25)
 
 file(STRINGS ${PAGE} headings REGEX "^\\.SH ")
@@ -17,10 +16,7 @@ if(missing)
   message(FATAL_ERROR "${PAGE} lacks the section(s): ${missing}")
 endif()
 
-find_program(MANDOC mandoc)
-if(NOT MANDOC)
-  message(FATAL_ERROR "mandoc is not installed (Debian package mandoc)")
-endif()
+find_program(MANDOC mandoc REQUIRED)
 
 execute_process(COMMAND ${MANDOC} -T lint -W all ${PAGE} OUTPUT_VARIABLE out ERROR_VARIABLE err
                 RESULT_VARIABLE status)

@@ -18,7 +18,7 @@
 # CASE.err. -DINPUT=PATH takes standard input from PATH instead of CASE.in:
 # a directory, say, where every read fails with "Is a directory".
 #
-# A wrapper command, such as testing/memcheck, runs the program when one is
+# A wrapper command, such as tests/memcheck, runs the program when one is
 # given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
 # (a ;-list: the command and its arguments). The wrapper's exit status and
 # standard error count as the program's; a wrapper must stay silent when all
