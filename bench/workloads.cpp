@@ -70,22 +70,6 @@ int standardLastIndex(char c, const std::string& text) {
   return found == nullptr ? -2 : static_cast<int>(static_cast<const char*>(found) - text.data());
 }
 
-int standardMatchCount(const std::string& pattern, const std::string& text) {
-  if (pattern.empty() || text.empty()) {
-    return -1;
-  }
-  if (text.size() < pattern.size()) {
-    return -2;
-  }
-  const std::string_view scanned(text.c_str(), text.size() + 1);
-  int count = 0;
-  for (auto at = scanned.find(pattern); at != std::string_view::npos;
-       at = scanned.find(pattern, at + 1)) {
-    ++count;
-  }
-  return count;
-}
-
 int memmemMatchCount(const std::string& pattern, const std::string& text) {
   if (pattern.empty() || text.empty()) {
     return -1;

@@ -4,6 +4,8 @@
 // side by side on the same bytes.
 #pragma once
 
+#include "match_count.hpp"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -31,13 +33,9 @@ int standardDigitCount(const std::string& text);
 // getLastIndex: the last position of c, searched from the end with memrchr;
 // NUL matches the terminator at the length; -2 when absent, -1 when empty.
 int standardLastIndex(char c, const std::string& text);
-// getMatchCount's result for one call on a fresh program: the occurrences of
-// pattern in text, overlapping ones included, found with std::string_view's
-// find over the text and its terminator (a pattern ending in NUL matches
-// there); -1 when either is empty, -2 when the text is the shorter.
-int standardMatchCount(const std::string& pattern, const std::string& text);
-// The same count by a loop of glibc's memmem over the text and its
-// terminator, restarting one past each occurrence found. Where the pattern
+// standardMatchCount's count (match_count.hpp) by a loop of glibc's memmem
+// over the text and its terminator, restarting one past each occurrence
+// found. Where the pattern
 // never occurs this is one memmem scan; where occurrences overlap at every
 // position each call checks the whole pattern again.
 int memmemMatchCount(const std::string& pattern, const std::string& text);
