@@ -48,7 +48,7 @@ endif()
 
 set(hardening -fstack-protector-strong -fstack-clash-protection)
 # Control-flow protection is -fcf-protection on x86 and branch protection on
-# arm64; s390x has neither.
+# arm64; s390x and riscv64 have neither.
 check_cxx_compiler_flag(-fcf-protection SUITE_HAS_CF_PROTECTION)
 check_cxx_compiler_flag(-mbranch-protection=standard SUITE_HAS_BRANCH_PROTECTION)
 if(SUITE_HAS_CF_PROTECTION)

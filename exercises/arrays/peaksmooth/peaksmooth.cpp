@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <iostream>
-#include <memory>
+#include <vector>
 
 void replaceNums(int* values, int n) {
   // Outside the function's contract the steps below would touch memory beyond
@@ -12,9 +12,11 @@ void replaceNums(int* values, int n) {
   }
   // The working array lives on the heap: a stack array of fifty million ints
   // would overflow the stack. Every result lands here first, so each one is
-  // computed from the values as they were before the call.
-  const auto owner = std::make_unique_for_overwrite<int[]>(static_cast<std::size_t>(n));
-  int* const work = owner.get();
+  // computed from the values as they were before the call. A vector rather
+  // than an uninitialised buffer: libc++ before 16 has no
+  // make_unique_for_overwrite, and zeroing the array first costs little.
+  std::vector<int> buffer(static_cast<std::size_t>(n));
+  int* const work = buffer.data();
   work[0] = values[0];
   work[n - 1] = values[n - 1];
   for (int i = 1; i < n - 1; ++i) {
