@@ -35,6 +35,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 runs=0
+uid=$(id -u)
 
 # The system's text for an error that the tables inject.
 reason() {
@@ -110,7 +111,7 @@ lay_out() {
   esac
   if [ -e a.txt ]; then
     chmod 640 a.txt
-    if [ "$(id -u)" -eq 0 ]; then chown 4242:0 a.txt; fi
+    if [ "$uid" -eq 0 ]; then chown 4242:0 a.txt; fi
   fi
 }
 
@@ -140,6 +141,7 @@ errors_of() {
   esac
 }
 
+# Table A for the shape $1 and the program $2.
 file_table() {
   shape=$1
   program=$2
@@ -153,7 +155,7 @@ file_table() {
   label="$shape, good run"
   strace -f -o "$work/good" -e trace=%file,%desc -e signal=none "$program" \
     <"$work/in" >"$work/out" 2>"$work/err" || {
-    fail "exit status $?, standard error: $(cat "$work/err")"
+    fail "exit status $?, standard error: $(<"$work/err")"
     return
   }
   good=$(keeps)
@@ -162,7 +164,7 @@ file_table() {
   expected=$before
   if [ "$shape" = missing ]; then
     old=
-    expected=$(printf 'X f \na.txt f \na.txt leads to a file of %s:%s, mode 644\nneighbour' "$(id -u)" "$(id -g)")
+    expected=$(printf 'X f \na.txt f \na.txt leads to a file of %s:%s, mode 644\nneighbour' "$uid" "$(id -g)")
   fi
   if [ "$(content)" != "$new" ] || [ "$good" != "$expected" ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then
     fail "a.txt holds '$(content)', the folder:"$'\n'"$good"$'\n'"expected '$new' and"$'\n'"$expected"
@@ -188,7 +190,7 @@ check_file_run() {
   local error=$1 got after stderr allowed
   got=$(content)
   after=$(keeps)
-  stderr=$(cat "$work/err")
+  stderr=$(<"$work/err")
   if [ "$got" != "$old" ] && [ "$got" != "$new" ]; then
     fail "a.txt holds '$got', neither the old '$old' nor the new '$new'"
   fi
@@ -198,7 +200,7 @@ check_file_run() {
   if [ "$status" -eq 0 ] && [ "$got" != "$new" ]; then
     fail "exit status 0, but a.txt holds '$got'"
   fi
-  if [ -s "$work/out" ]; then fail "printed $(cat "$work/out")"; fi
+  if [ -s "$work/out" ]; then fail "printed $(<"$work/out")"; fi
   # Each error's allowed endings: exit status and standard error.
   local failed ending="$status $stderr"
   failed="1 oddsumfile: a.txt: $(reason "$error")"
@@ -225,6 +227,7 @@ occurrences() {
   done | sort -nu
 }
 
+# Table B for the program $1, its input $2 and its traits $3.
 streams_table() {
   program=$1
   start=.
@@ -238,7 +241,7 @@ streams_table() {
   label="$name, good run"
   strace -o "$work/good" -e trace=read,write -e signal=none "${paths[@]}" "$program" \
     <"$work/in" >"$work/out" 2>"$work/err" || {
-    fail "exit status $?, standard error: $(cat "$work/err")"
+    fail "exit status $?, standard error: $(<"$work/err")"
     return
   }
   local reads writes
@@ -265,8 +268,8 @@ streams_table() {
         inject "$call" "error=$error" "$when" -e trace=read,write "${paths[@]}"
         local expected
         expected="$name: $what: $(reason "$error")"
-        if [ "$status" -ne 1 ] || [ "$(cat "$work/err")" != "$expected" ]; then
-          fail "exit status $status, standard error: $(cat "$work/err"); expected 1 and: $expected"
+        if [ "$status" -ne 1 ] || [ "$(<"$work/err")" != "$expected" ]; then
+          fail "exit status $status, standard error: $(<"$work/err"); expected 1 and: $expected"
         fi
       done
     done
