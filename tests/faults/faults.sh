@@ -20,6 +20,8 @@
 #     "NAME: write error: REASON".
 # Exit 77 (skipped) when strace is missing or cannot trace here.
 set -euo pipefail
+# The order of names and the tools' messages as the checks expect them.
+export LC_ALL=C
 skip() {
   echo "skipped: $*"
   exit 77
@@ -37,17 +39,10 @@ failures=0
 runs=0
 uid=$(id -u)
 
-# The system's text for an error that the tables inject.
-reason() {
-  case $1 in
-    EIO | retval=0) echo "Input/output error" ;;
-    ENOSPC) echo "No space left on device" ;;
-    EPIPE) echo "Broken pipe" ;;
-    EACCES) echo "Permission denied" ;;
-    EPERM) echo "Operation not permitted" ;;
-    EINTR) echo "Interrupted system call" ;;
-  esac
-}
+# The system's text for each error that the tables inject.
+declare -A reasons=([EIO]="Input/output error" [retval=0]="Input/output error"
+  [ENOSPC]="No space left on device" [EPIPE]="Broken pipe" [EACCES]="Permission denied"
+  [EPERM]="Operation not permitted" [EINTR]="Interrupted system call")
 
 # Reads a trace and prints, from the first line that matches the extended
 # regular expression START on, each call's name and its number among the
@@ -96,11 +91,12 @@ fail() {
 old='old content 123'
 new=4
 
-# Makes the current folder hold a.txt as the shape, beside a file X that no
-# run may touch. As root the file belongs to another user with root's
-# group, which the program must give a new file as well.
+# Makes the folder $1 hold a.txt as the shape, beside a file X that no run
+# may touch. As root the file belongs to another user with root's group,
+# which the program must give a new file as well.
 lay_out() {
-  find . -mindepth 1 -delete
+  mkdir "$1"
+  cd "$1"
   printf neighbour >X
   case $shape in
     plain) printf %s "$old" >a.txt ;;
@@ -116,18 +112,18 @@ lay_out() {
 }
 
 # What the runs must keep, content aside: the folder's entries with their
-# kinds and link targets, the owner and mode of the file a.txt leads to,
-# whether b.txt is still the same file as a.txt, and the neighbour.
+# kinds, modes and link targets, and the owner, mode and number of links of
+# the files they lead to.
 keeps() {
-  find . -mindepth 1 -printf '%P %y %l\n' | LC_ALL=C sort
-  if [ -e a.txt ]; then stat -L -c 'a.txt leads to a file of %u:%g, mode %a' a.txt; fi
-  if [ -e b.txt ] && [ a.txt -ef b.txt ]; then echo "b.txt is a.txt"; fi
-  cat X
+  stat -c '%N: %A' -- *
+  stat -L -c '%n leads to %u:%g, mode %a, %h links' -- * 2>&1 || true
 }
 
-# The content of the file a.txt leads to; none when there is no such file.
+# Sets got to the content of the file a.txt leads to; none when there is no
+# such file.
 content() {
-  if [ -e a.txt ]; then cat a.txt; fi
+  got=
+  if [ -e a.txt ]; then IFS= read -r -d '' got <a.txt || true; fi
 }
 
 # The errors that matter for each call, EIO for every one: a full disk, an
@@ -146,11 +142,9 @@ file_table() {
   shape=$1
   program=$2
   start='"a\.txt"'
-  mkdir "$work/run"
-  cd "$work/run"
   umask 022
   : >"$work/in"
-  lay_out
+  lay_out "$work/shape"
   before=$(keeps)
   label="$shape, good run"
   strace -f -o "$work/good" -e trace=%file,%desc -e signal=none "$program" \
@@ -159,36 +153,43 @@ file_table() {
     return
   }
   good=$(keeps)
+  content
   # A missing file is created with mode 0666 less the umask. An empty file
   # is the old content then: the open that creates it is the shell's too.
   expected=$before
   if [ "$shape" = missing ]; then
     old=
-    expected=$(printf 'X f \na.txt f \na.txt leads to a file of %s:%s, mode 644\nneighbour' "$uid" "$(id -g)")
+    expected="'X': -rw-r--r--"$'\n'"'a.txt': -rw-r--r--"$'\n'"${before#*$'\n'}"$'\n'
+    expected+="a.txt leads to $uid:$(id -g), mode 644, 1 links"
   fi
-  if [ "$(content)" != "$new" ] || [ "$good" != "$expected" ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then
-    fail "a.txt holds '$(content)', the folder:"$'\n'"$good"$'\n'"expected '$new' and"$'\n'"$expected"
+  if [ "$got" != "$new" ] || [ "$good" != "$expected" ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then
+    fail "a.txt holds '$got', the folder:"$'\n'"$good"$'\n'"expected '$new' and"$'\n'"$expected"
     return
   fi
+  cd "$work"
+  rm -rf shape
+  lay_out "$work/shape"
+  cd "$work"
 
   local call when how
   while read -r call when; do
     for how in $(errors_of "$call"); do
       label="$shape: $call number $when fails with $how"
       [ "$how" = retval=0 ] || how=error=$how
-      lay_out
+      rm -rf run
+      cp -a shape run
+      cd run
       inject "$call" "$how" "$when" -e trace=%file,%desc
       check_file_run "${how#error=}"
+      cd "$work"
     done
   done < <(calls_from "$start" "$work/good")
-  cd "$work"
-  rm -rf "$work/run"
 }
 
 # Checks the run that failed with the error $1.
 check_file_run() {
-  local error=$1 got after stderr allowed
-  got=$(content)
+  local error=$1 after stderr allowed
+  content
   after=$(keeps)
   stderr=$(<"$work/err")
   if [ "$got" != "$old" ] && [ "$got" != "$new" ]; then
@@ -203,7 +204,7 @@ check_file_run() {
   if [ -s "$work/out" ]; then fail "printed $(<"$work/out")"; fi
   # Each error's allowed endings: exit status and standard error.
   local failed ending="$status $stderr"
-  failed="1 oddsumfile: a.txt: $(reason "$error")"
+  failed="1 oddsumfile: a.txt: ${reasons[$error]}"
   case $error in
     # A retry is due: the run must succeed.
     EINTR) allowed=("0 ") ;;
@@ -266,8 +267,7 @@ streams_table() {
       for error in $errors; do
         label="$name: $call number $when fails with $error"
         inject "$call" "error=$error" "$when" -e trace=read,write "${paths[@]}"
-        local expected
-        expected="$name: $what: $(reason "$error")"
+        local expected="$name: $what: ${reasons[$error]}"
         if [ "$status" -ne 1 ] || [ "$(<"$work/err")" != "$expected" ]; then
           fail "exit status $status, standard error: $(<"$work/err"); expected 1 and: $expected"
         fi

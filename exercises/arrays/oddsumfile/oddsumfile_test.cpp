@@ -200,9 +200,10 @@ struct Limited {
 class SizeLimit : public Oddsumfile, public ::testing::WithParamInterface<Limited> {};
 
 // A file does not lose its old content when the new one cannot be written
-// whole: here a size limit of one byte stops the second digit of 12, after
-// the first went into a new file, or before anything went into a shared
-// file. The file still holds its one old byte, and nothing else is left.
+// whole: here a size limit of two bytes stops the third digit of 123, after
+// the first two went into a new file, or after the second went behind the
+// shared file's one old byte. The file still holds just that old byte, and
+// nothing else is left.
 TEST_P(SizeLimit, ANewContentCutShortKeepsTheOldOne) {
   std::ofstream(dir / "a.txt") << "9";
   std::vector<std::string> folder{"a.txt"};
@@ -211,11 +212,11 @@ TEST_P(SizeLimit, ANewContentCutShortKeepsTheOldOne) {
     folder.push_back("b.txt");
   }
   const int error = inChild([&] {
-    const rlimit limit{1, 1};
+    const rlimit limit{2, 2};
     std::signal(SIGXFSZ, SIG_IGN);
-    int values[2] = {5, 7};
+    int values[1] = {123};
     return setrlimit(RLIMIT_FSIZE, &limit) != 0                          ? 255
-           : sumOfPositiveOdd((dir / "a.txt").string(), values, 2) == -1 ? errno
+           : sumOfPositiveOdd((dir / "a.txt").string(), values, 1) == -1 ? errno
                                                                          : 0;
   });
   EXPECT_EQ(error, EFBIG);
