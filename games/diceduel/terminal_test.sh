@@ -13,7 +13,8 @@ socket=$dir/tmux.sock
 trap 'tmux -S "$socket" kill-server 2>/dev/null || true; rm -rf "$dir"' EXIT
 
 # The pane stays open after the game ends so its last screen can be read.
-tmux -S "$socket" new-session -d -x 100 -y 60 "$program; echo '[exited' \$?']'; sleep 30"
+# tmux hands the command to a shell: the path goes in quoted.
+tmux -S "$socket" new-session -d -x 100 -y 60 "$(printf %q "$program"); echo '[exited' \$?']'; sleep 30"
 
 screen() { tmux -S "$socket" capture-pane -p -S -200; }
 
