@@ -1,5 +1,6 @@
 #include "oddsumfile.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -113,22 +114,56 @@ Rename replaceByRename(const std::string& name, std::string_view text, const str
   return syncFolderOf(name) ? Rename::done : Rename::failed;
 }
 
-// Makes the regular file fd, of oldSize bytes, hold text without emptying it
-// first. The bytes beyond the old end are written first: a full disk or a
-// size limit stops that write, and cutting the file back to oldSize then
-// leaves the old content whole. The rest goes over the start, within the
-// old length, then the file is cut to the new length and synced.
-bool updateInPlace(int fd, std::string_view text, off_t oldSize) {
-  const auto keep = static_cast<std::size_t>(oldSize);
-  if (text.size() > keep && !writeAt(fd, text.substr(keep), oldSize)) {
-    const int error = errno;
-    if (ftruncate(fd, oldSize) == 0) {
-      errno = error;
-    }
+// Reads the first bytes.size() bytes of the regular file fd, which is open
+// for writing only, into bytes: through a descriptor for reading that the
+// system opens from fd's own entry in /proc, so that it is the same file
+// whatever name leads to it by now. False, with errno set, when they cannot
+// be read whole (a file the program may write but not read, say).
+bool readStart(int fd, std::string& bytes) {
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  const int in = open(self.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) {
     return false;
   }
-  return writeAt(fd, text.substr(0, keep), 0) &&
-         ftruncate(fd, static_cast<off_t>(text.size())) == 0 && fsync(fd) == 0;
+  const ssize_t got = pread(in, bytes.data(), bytes.size(), 0);
+  if (got != static_cast<ssize_t>(bytes.size())) {
+    if (got >= 0) {
+      errno = EIO;
+    }
+    return abandon(in);
+  }
+  return close(in) == 0;
+}
+
+// After a failed step of updateInPlace: writes the old bytes back over the
+// start of fd and cuts it back to its old size, so that it holds its old
+// content again. Keeps the errno of the failure and gives false.
+bool putBack(int fd, std::string_view old, off_t oldSize) {
+  const int error = errno;
+  // When this fails too, nothing more can be done.
+  [[maybe_unused]] const bool back = writeAt(fd, old, 0) && ftruncate(fd, oldSize) == 0;
+  errno = error;
+  return false;
+}
+
+// Makes the regular file fd, of oldSize bytes, hold text without emptying it
+// first. The old bytes that text covers are kept first. The bytes beyond the
+// old end are written first (a full disk or a size limit stops that write),
+// then the rest over the start, and the file is cut to the new length: when
+// one of these fails, the kept bytes and the old length are put back. A sync
+// that fails after the cut leaves the new content.
+bool updateInPlace(int fd, std::string_view text, off_t oldSize) {
+  const std::size_t keep = std::min(text.size(), static_cast<std::size_t>(oldSize));
+  std::string old(keep, '\0');
+  if (!readStart(fd, old)) {
+    return false;
+  }
+  if ((text.size() > keep && !writeAt(fd, text.substr(keep), oldSize)) ||
+      !writeAt(fd, text.substr(0, keep), 0) ||
+      ftruncate(fd, static_cast<off_t>(text.size())) != 0) {
+    return putBack(fd, old, oldSize);
+  }
+  return fsync(fd) == 0;
 }
 
 // Opens name as the shell's > does, less the emptying: for writing, created

@@ -107,20 +107,25 @@ TEST_F(Oddsumfile, ReplacesALongerFileWhole) {
 }
 
 // The file is replaced by a new one: it must keep the old file's
-// permissions, and a file that did not exist gets 0666 less the umask.
+// permissions, and a file that did not exist, named or reached through a
+// dangling link, gets 0666 less the umask.
 TEST_F(Oddsumfile, KeepsTheOldPermissionsAndGivesANewFileTheUmasksOnes) {
   const fs::path old = dir / "old.txt";
   std::ofstream(old) << "old";
   ASSERT_EQ(chmod(old.c_str(), 0604), 0);
-  const mode_t saved = umask(027);
+  fs::create_symlink("linked.txt", dir / "link.txt");
+  const mode_t saved = umask(026);
   int values[1] = {3};
   const int oldResult = sumOfPositiveOdd(old.string(), values, 1);
   const int newResult = sumOfPositiveOdd((dir / "new.txt").string(), values, 1);
+  const int linkedResult = sumOfPositiveOdd((dir / "link.txt").string(), values, 1);
   umask(saved);
   EXPECT_EQ(oldResult, 1);
   EXPECT_EQ(newResult, 1);
+  EXPECT_EQ(linkedResult, 1);
   EXPECT_EQ(fs::status(old).permissions(), static_cast<fs::perms>(0604));
   EXPECT_EQ(fs::status(dir / "new.txt").permissions(), static_cast<fs::perms>(0640));
+  EXPECT_EQ(fs::status(dir / "linked.txt").permissions(), static_cast<fs::perms>(0640));
   EXPECT_EQ(contents(old), "3");
 }
 
@@ -187,23 +192,42 @@ TEST_F(Oddsumfile, HardLinksKeepSharingOneFile) {
   EXPECT_EQ(contents(dir / "b.txt"), "4");
 }
 
-// A file updated in place does not lose its old content when the new one
-// cannot be written whole: here a size limit of one byte stops the second
-// digit of 12, and the shared file still holds its one old byte.
-TEST_F(Oddsumfile, InPlaceUpdateThatFailsKeepsTheOldContent) {
-  std::ofstream(dir / "b.txt") << "9";
-  fs::create_hard_link(dir / "b.txt", dir / "a.txt");
+struct Limited {
+  std::string name;
+  bool hardLinked; // updated in place, else replaced by rename
+};
+
+class SizeLimit : public Oddsumfile, public ::testing::WithParamInterface<Limited> {};
+
+// A file does not lose its old content when the new one cannot be written
+// whole: here a size limit of two bytes stops the third digit of 123, after
+// the first two went into a new file, or after the second went behind the
+// shared file's one old byte. The file still holds just that old byte, and
+// nothing else is left.
+TEST_P(SizeLimit, ANewContentCutShortKeepsTheOldOne) {
+  std::ofstream(dir / "a.txt") << "9";
+  std::vector<std::string> folder{"a.txt"};
+  if (GetParam().hardLinked) {
+    fs::create_hard_link(dir / "a.txt", dir / "b.txt");
+    folder.push_back("b.txt");
+  }
   const int error = inChild([&] {
-    const rlimit limit{1, 1};
+    const rlimit limit{2, 2};
     std::signal(SIGXFSZ, SIG_IGN);
-    int values[2] = {5, 7};
+    int values[1] = {123};
     return setrlimit(RLIMIT_FSIZE, &limit) != 0                          ? 255
-           : sumOfPositiveOdd((dir / "a.txt").string(), values, 2) == -1 ? errno
+           : sumOfPositiveOdd((dir / "a.txt").string(), values, 1) == -1 ? errno
                                                                          : 0;
   });
   EXPECT_EQ(error, EFBIG);
   EXPECT_EQ(contents(dir / "a.txt"), "9");
+  EXPECT_EQ(tree(dir), folder);
 }
+
+INSTANTIATE_TEST_SUITE_P(Oddsumfile, SizeLimit,
+                         ::testing::Values(Limited{"ReplacedByRename", false},
+                                           Limited{"UpdatedInPlace", true}),
+                         ByName());
 
 TEST_F(Oddsumfile, AnExistingFilesGroupIsKept) {
   if (geteuid() != 0) {

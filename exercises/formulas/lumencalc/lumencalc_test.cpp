@@ -28,6 +28,14 @@ TEST(Lumencalc, ExactlyTwoToTheThirtyOneGivesTheLargestInt) {
   EXPECT_EQ(luminosity(2147483648.0 / 12.566370614359172, 1.0), INT_MAX);
 }
 
+// -2^31 - 1, just past the smallest int, is the first value pinned below:
+// converting it would be undefined. Just above it, the result truncates to
+// the smallest int itself.
+TEST(Lumencalc, ExactlyMinusTwoToTheThirtyOneMinusOneGivesTheSmallestInt) {
+  EXPECT_EQ(luminosity(-2147483649.0 / 12.566370614359172, 1.0), INT_MIN);
+  EXPECT_EQ(luminosity(-2147483648.9 / 12.566370614359172, 1.0), INT_MIN);
+}
+
 TEST(Lumencalc, NanGivesZero) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(luminosity(nan, 1.0), 0);

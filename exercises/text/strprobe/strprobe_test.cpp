@@ -238,7 +238,9 @@ TEST_F(Strprobe, CharloopMatchesAtZeroAndTurnsAwayARestThatCannotFit) {
 TEST_F(Strprobe, CharloopTurnsAwayPositionsOutsideTheStrings) {
   str = "ab";
   sub = "";
+  // An empty sub matches nowhere, not even the terminator.
   EXPECT_EQ(charloop(0, 0), 0);
+  EXPECT_EQ(charloop(2, 0), 0);
   sub = "\0"s;
   const struct {
     int i, j;
