@@ -72,15 +72,29 @@ endfunction()
 # its folder (from the top of the sources), its traits (comma-separated,
 # "-" for none), the files it installs (from the prefix, separated by
 # spaces), the summary of its manual page, and its package (games or
-# exercises). Called once every program has been declared, at the end of
-# the top folder.
+# exercises). Runs once every program has been declared, at the end of the
+# top folder, and first makes sure that each folder under games/ and
+# exercises/ with a main.cpp is a program named as its folder: any other
+# would be built, tested and packaged by no one.
 function(suite_write_program_list)
   suite_programs(programs)
+  file(GLOB_RECURSE mains ${PROJECT_SOURCE_DIR}/games/*/main.cpp
+       ${PROJECT_SOURCE_DIR}/exercises/*/main.cpp)
   set(lines "")
   foreach(program IN LISTS programs)
+    get_property(dir GLOBAL PROPERTY SUITE_DIR_${program})
+    get_filename_component(base ${dir} NAME)
+    if(NOT base STREQUAL program OR NOT EXISTS ${dir}/main.cpp)
+      message(FATAL_ERROR "${program} must live in a folder of its own name, with a main.cpp")
+    endif()
+    list(REMOVE_ITEM mains ${dir}/main.cpp)
     get_property(row GLOBAL PROPERTY SUITE_ROW_${program})
     string(APPEND lines "${row}\n")
   endforeach()
+  if(mains)
+    message(FATAL_ERROR "a main.cpp in a folder that declares no program (suite_program in its \
+CMakeLists.txt, add_subdirectory in its group's): ${mains}")
+  endif()
   file(WRITE ${PROJECT_BINARY_DIR}/programs.tsv "${lines}")
 endfunction()
 
