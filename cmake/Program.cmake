@@ -31,20 +31,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/ProgramTests.cmake)
 add_library(suite_options INTERFACE)
 target_compile_features(suite_options INTERFACE cxx_std_20)
 target_compile_options(
-  suite_options
-  INTERFACE -Wall
-            -Wextra
-            -Wpedantic
-            -Wconversion
-            -Wsign-conversion
-            -Wshadow
-            -Wold-style-cast
-            -Wnon-virtual-dtor
-            -Woverloaded-virtual
-            -Wdouble-promotion
-            -Wformat=2
-            -Wimplicit-fallthrough
-            $<$<BOOL:${SUITE_WERROR}>:-Werror>)
+  suite_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow
+                          -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wdouble-promotion
+                          -Wformat=2 -Wimplicit-fallthrough $<$<BOOL:${SUITE_WERROR}>:-Werror>)
 
 # How every program ends: main hands its exit status to exitStatus(), which
 # reports a failed read or write. suite_link_support() links it and tells
