@@ -362,7 +362,7 @@ function(suite_program name)
     endif()
   endif()
 
-  if(NOT SUITE_BUILD_TESTS)
+  if(NOT BUILD_TESTING)
     return()
   endif()
   # Every test of this program, whatever its kind, carries the program's
