@@ -11,7 +11,6 @@
 # debug information, and two builds in different folders give the same bytes.
 
 include(CheckCXXCompilerFlag)
-include(CheckCXXSourceCompiles)
 
 option(SUITE_HARDENING "Build with the hardening flags of a Debian package build" OFF)
 
@@ -28,24 +27,6 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 include(CheckPIESupported)
 check_pie_supported(LANGUAGES CXX)
 
-# Level 3 needs a compiler with __builtin_dynamic_object_size (g++ 12, clang 9)
-# and glibc 2.34; the C library quietly falls back to 2 otherwise, so the
-# probe asks it which level it settled on.
-set(CMAKE_REQUIRED_FLAGS "-O2 -U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3")
-check_cxx_source_compiles(
-  "#include <cstring>
-   #if !defined(__USE_FORTIFY_LEVEL) || __USE_FORTIFY_LEVEL < 3
-   #error fortify level below 3
-   #endif
-   int main() { return 0; }"
-  SUITE_FORTIFY_3)
-unset(CMAKE_REQUIRED_FLAGS)
-if(SUITE_FORTIFY_3)
-  set(fortify 3)
-else()
-  set(fortify 2)
-endif()
-
 set(hardening -fstack-protector-strong -fstack-clash-protection)
 # Control-flow protection is -fcf-protection on x86 and branch protection on
 # arm64; s390x and riscv64 have neither.
@@ -57,11 +38,13 @@ elseif(SUITE_HAS_BRANCH_PROTECTION)
   list(APPEND hardening -mbranch-protection=standard)
 endif()
 
-# The C library warns (an error under -Werror) when fortifying unoptimised
-# code, so only the optimised configurations get it.
+# Level 3 needs a compiler with __builtin_dynamic_object_size (g++ 12,
+# clang 9) and glibc 2.34; the C library quietly takes level 2 otherwise.
+# It warns (an error under -Werror) when fortifying unoptimised code, so
+# only the optimised configurations get it.
 target_compile_options(
   suite_options
   INTERFACE ${hardening}
-            "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
+            "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=3>")
 target_link_options(suite_options INTERFACE LINKER:-z,relro LINKER:-z,now)
-message(STATUS "Hardening: PIE, ${hardening}, _FORTIFY_SOURCE=${fortify}, RELRO, BIND_NOW")
+message(STATUS "Hardening: PIE, ${hardening}, _FORTIFY_SOURCE=3, RELRO, BIND_NOW")

@@ -50,12 +50,18 @@ endif()
 
 set(failures "")
 
-# Prints a unified difference of two files; diff marks a missing final
-# newline with "\ No newline at end of file".
-function(show_difference expected actual)
-  execute_process(COMMAND diff -u --text --label expected --label actual ${expected} ${actual}
-                  OUTPUT_VARIABLE difference)
-  message("${difference}")
+# Adds FAILURE to the failures when the file ACTUAL does not hold the bytes
+# of EXPECTED, and shows a unified difference, in which a missing final
+# newline shows as "\ No newline at end of file".
+function(compare expected actual failure)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected} ${actual}
+                  RESULT_VARIABLE differs)
+  if(differs)
+    execute_process(COMMAND diff -u --text --label expected --label actual ${expected} ${actual}
+                    OUTPUT_VARIABLE difference)
+    message("${difference}")
+    set(failures ${failures} "${failure}" PARENT_SCOPE)
+  endif()
 endfunction()
 
 file(REMOVE_RECURSE ${WORK})
@@ -111,40 +117,24 @@ if(NOT status STREQUAL EXPECT_STATUS)
   list(APPEND failures "exit status was '${status}', expected ${EXPECT_STATUS}")
 endif()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected_stderr} ${WORK}/stderr
-                RESULT_VARIABLE differs)
-if(differs)
-  file(SIZE ${expected_stderr} expected_size)
-  if(expected_size EQUAL 0)
-    list(APPEND failures "unexpected standard error")
-  else()
-    list(APPEND failures "standard error differs from what was expected")
-  endif()
-  show_difference(${expected_stderr} ${WORK}/stderr)
+file(SIZE ${expected_stderr} expected_size)
+if(expected_size EQUAL 0)
+  compare(${expected_stderr} ${WORK}/stderr "unexpected standard error")
+else()
+  compare(${expected_stderr} ${WORK}/stderr "standard error differs from what was expected")
 endif()
-
 if(STDOUT STREQUAL "")
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CASE}.out ${WORK}/stdout
-                  RESULT_VARIABLE differs)
-  if(differs)
-    list(APPEND failures "standard output differs from ${CASE}.out")
-    show_difference(${CASE}.out ${WORK}/stdout)
-  endif()
+  compare(${CASE}.out ${WORK}/stdout "standard output differs from ${CASE}.out")
 endif()
 
 if(IS_DIRECTORY ${CASE}.files)
   file(GLOB_RECURSE wanted LIST_DIRECTORIES false RELATIVE ${CASE}.files ${CASE}.files/*)
   file(GLOB_RECURSE present LIST_DIRECTORIES false RELATIVE ${cwd} ${cwd}/*)
   foreach(name IN LISTS wanted)
-    if(NOT EXISTS ${cwd}/${name})
+    if(EXISTS ${cwd}/${name})
+      compare(${CASE}.files/${name} ${cwd}/${name} "file ${name} differs")
+    else()
       list(APPEND failures "file ${name} is missing")
-      continue()
-    endif()
-    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${CASE}.files/${name} ${cwd}/${name}
-                    RESULT_VARIABLE file_differs)
-    if(file_differs)
-      list(APPEND failures "file ${name} differs")
-      show_difference(${CASE}.files/${name} ${cwd}/${name})
     endif()
   endforeach()
   foreach(name IN LISTS present)
