@@ -1,21 +1,14 @@
 # suite_program(NAME [READS_INPUT] [PRINTS_NOTHING]) builds and installs one
-# program from the folder it is called in:
-#
-#   NAME.cpp         the program's functions, built as the library NAME_lib
-#                    (optional; NAME.hpp beside it declares them)
-#   main.cpp         the executable NAME, placed in build/bin
-#   NAME.1 / NAME.6  the manual page: section 1 for an exercise, installed
-#                    into PREFIX/bin; section 6 for a game, installed into
-#                    PREFIX/games with its menu entry (Desktop.cmake)
-#
-# What the program is, it says here, once: READS_INPUT, it reads standard
-# input; PRINTS_NOTHING, it writes nothing to standard output. Every check
-# over all programs asks suite_programs(); scripts read the list that
-# suite_write_program_list() writes. Its tests are wired by
-# suite_program_tests() (ProgramTests.cmake).
-#
-# With SUITE_TEST_INSTALLED nothing is built: NAME stands for the program
-# installed below CMAKE_INSTALL_PREFIX, which its tests then run.
+# program from the folder it is called in: the library NAME_lib of NAME.cpp
+# (optional; NAME.hpp declares its functions), the executable NAME of
+# main.cpp in build/bin, and the manual page NAME.1 (an exercise, installed
+# into PREFIX/bin) or NAME.6 (a game, into PREFIX/games, with its menu
+# entry: Desktop.cmake). READS_INPUT: it reads standard input;
+# PRINTS_NOTHING: it writes nothing to standard output. Said here once,
+# these reach every check over all programs through suite_programs(), and
+# scripts through programs.tsv. Its tests: ProgramTests.cmake. With
+# SUITE_TEST_INSTALLED nothing is built: NAME stands for the installed
+# program, which its tests then run.
 
 # With no language enabled (SUITE_TEST_INSTALLED), GNUInstallDirs cannot
 # tell the library folder, which the suite does not use.
@@ -167,6 +160,7 @@ function(suite_program name)
   if(traits STREQUAL "")
     set(traits -)
   endif()
+  set_property(GLOBAL PROPERTY SUITE_TRAITS_${name} ${traits})
   set_property(GLOBAL PROPERTY SUITE_ROW_${name}
                                "${name}\t${folder}\t${traits}\t${installs}\t${summary}\t${package}")
 

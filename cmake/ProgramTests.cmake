@@ -1,16 +1,11 @@
-# The tests of one program, wired by suite_program() when BUILD_TESTING is
-# on, from the program's folder:
-#
-#   NAME_test.cpp    GoogleTest unit tests, one CTest test per TEST
-#   transcripts/     one CTest test per CASE.out (tests/run_transcript.cmake);
-#                    at least one case runs on empty input with nothing set
-#                    up and exits with status 0 (see suite_plain_case)
-#   NAME.1 / NAME.6  checked by mandoc; a game's menu entry and metainfo by
-#                    desktop-file-validate and appstreamcli
-#
-# Every test of the program carries its name as a label: ctest -L NAME runs
-# them all. With SUITE_TEST_INSTALLED only the transcripts run, against the
-# installed program.
+# The tests of one program, which suite_program() wires when BUILD_TESTING
+# is on: the unit tests of NAME_test.cpp (GoogleTest, one CTest test per
+# TEST), one test per transcript case in transcripts/ (run_transcript.cmake;
+# see suite_plain_case for the one case every program has), mandoc on the
+# manual page, and for a game desktop-file-validate and appstreamcli. Each
+# carries the program's name as a label: ctest -L NAME runs them all. With
+# SUITE_TEST_INSTALLED only the transcripts run, against the installed
+# program.
 
 set(SUITE_TESTS_DIR ${PROJECT_SOURCE_DIR}/tests)
 
@@ -49,20 +44,25 @@ endfunction()
 # Sets VAR to the plain case of program NAME, the first of its transcript
 # cases (the path without extension) that runs on empty input with nothing
 # set up and exits with status 0: how the program runs when nothing is asked
-# of it. The checks that change one thing about a run start from it.
+# of it. The checks that change one thing about a run start from it. With
+# WITH_INPUT, the first such case that has input (CASE.in) instead.
 function(suite_plain_case name var)
   get_property(dir GLOBAL PROPERTY SUITE_DIR_${name})
-  file(GLOB outs ${dir}/transcripts/*.out)
-  list(SORT outs)
-  foreach(out IN LISTS outs)
-    string(REGEX REPLACE "\\.out$" "" case ${out})
-    if(NOT EXISTS ${case}.in AND NOT EXISTS ${case}.status AND NOT IS_DIRECTORY ${case}.setup)
+  set(kind out)
+  if(ARGN STREQUAL "WITH_INPUT")
+    set(kind in)
+  endif()
+  file(GLOB files ${dir}/transcripts/*.${kind})
+  list(SORT files)
+  foreach(file IN LISTS files)
+    string(REGEX REPLACE "\\.${kind}$" "" case ${file})
+    if(NOT EXISTS ${case}.status AND NOT IS_DIRECTORY ${case}.setup AND (ARGN OR NOT EXISTS ${case}.in))
       set(${var} ${case} PARENT_SCOPE)
       return()
     endif()
   endforeach()
-  message(FATAL_ERROR "${name} has no transcript that runs on empty input with nothing set up \
-and exits with status 0, in ${dir}/transcripts")
+  message(FATAL_ERROR "${name} has no transcript that exits with status 0 with nothing set up \
+(and no input, or with WITH_INPUT some), in ${dir}/transcripts")
 endfunction()
 
 function(suite_program_tests name page)
