@@ -1,12 +1,7 @@
-# A game's entry in the desktop's menu of games, from its folder:
-#
-#   NAME.desktop.in      the entry; configuring fills @program@ with the
-#                        installed program's full path (suite_desktop_word)
-#   NAME.svg             its icon
-#   NAME.metainfo.xml    its AppStream metainfo, whose first <release> is
-#                        the version of project()
-#
-# The games' AppStream IDs are this prefix, a dot and the program's name.
+# A game's entry in the desktop's menu of games, from its folder: the entry
+# NAME.desktop.in, its icon NAME.svg and its AppStream metainfo
+# NAME.metainfo.xml. The games' AppStream IDs are this prefix, a dot and the
+# program's name.
 set(SUITE_APPSTREAM_ID_PREFIX org.example.consolesuite)
 
 # Sets VAR to PATH written as one word of the shell command that a menu

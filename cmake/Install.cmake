@@ -1,10 +1,6 @@
 # Installation of what the programs do not install themselves, and its
-# undoing. Included after every program has been wired, so the list of
-# install directories is complete.
-
-# The documentation goes where each of the two Debian packages keeps its
-# own, /usr/share/doc/PACKAGE; the packages take their copyright file and
-# changelog from debian/ instead of LICENSE.
+# undoing; included once every program is wired. The documentation goes
+# where each Debian package keeps its own, /usr/share/doc/PACKAGE.
 foreach(package IN ITEMS games exercises)
   set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME}-${package})
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${docdir})

@@ -1,30 +1,15 @@
-# Runs one transcript case:
+# Runs one transcript case, as docs/testing.md describes:
 #   cmake -DPROGRAM=exe -DCASE=dir/name -DWORK=scratch-dir -P run_transcript.cmake
-#
-# The program runs in WORK, emptied first and seeded with the contents of
-# CASE.setup/ when that folder exists, with CASE.in as standard input (empty
-# input when there is none). The case passes when
-#   - the exit status is the number in CASE.status, or 0 when there is none;
-#   - standard error equals CASE.err byte for byte, or is empty when there is
-#     no CASE.err;
-#   - standard output equals CASE.out byte for byte;
-#   - when CASE.files/ exists, WORK then holds exactly the files in
-#     CASE.files/ with the same bytes.
-#
-# -DSTDOUT=full runs the program with standard output on /dev/full, where
-# every write fails with "No space left on device"; -DSTDOUT=closed runs it
-# with standard output closed. Either way CASE.out is not compared.
-# -DEXPECT_STATUS=N and -DEXPECT_STDERR=TEXT stand in for CASE.status and
-# CASE.err. -DINPUT=PATH takes standard input from PATH instead of CASE.in:
-# a directory, say, where every read fails with "Is a directory".
-#
-# A wrapper command, such as tests/memcheck, runs the program when one is
-# given as -DWRAPPER=... or in the environment variable TRANSCRIPT_WRAPPER
-# (a ;-list: the command and its arguments). The wrapper's exit status and
-# standard error count as the program's; a wrapper must stay silent when all
-# is well. In a cross build, -DEMULATOR=... (the toolchain's
-# CMAKE_CROSSCOMPILING_EMULATOR, also a ;-list) runs the program inside the
-# wrapper; empty, the program runs directly.
+# in WORK/cwd, set up from CASE.setup/, with CASE.in as standard input;
+# compares the exit status with CASE.status (0), standard error with
+# CASE.err (empty), standard output with CASE.out and the folder with
+# CASE.files/, byte for byte. Options: -DSTDOUT=full (/dev/full) or closed,
+# where CASE.out is not compared; -DEXPECT_STATUS=N and -DEXPECT_STDERR=TEXT
+# in place of CASE.status and CASE.err; -DINPUT=PATH in place of CASE.in.
+# -DWRAPPER or the environment's TRANSCRIPT_WRAPPER (a ;-list, such as
+# tests/memcheck) runs the program, its status and standard error counting
+# as the program's; -DEMULATOR (the cross build's, also a ;-list) runs it
+# inside the wrapper.
 
 cmake_minimum_required(VERSION 3.25)
 
