@@ -26,7 +26,8 @@ std::string lines(int n) {
 // Calls getMatchCount and compares it with standardMatchCount: the result
 // (the grown total, or -1 or -2), the lines written, the total and the
 // stored strings.
-::testing::AssertionResult agreesWithStandardCount(const std::string& pattern, const std::string& text) {
+::testing::AssertionResult agreesWithStandardCount(const std::string& pattern,
+                                                   const std::string& text) {
   const int before = looped;
   const int reference = standardMatchCount(pattern, text);
   const int found = reference < 0 ? 0 : reference;
