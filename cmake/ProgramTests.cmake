@@ -1,28 +1,16 @@
-# The tests of one program, which suite_program() wires when BUILD_TESTING
-# is on: the unit tests of NAME_test.cpp (GoogleTest, one CTest test per
-# TEST), one test per transcript case in transcripts/ (run_transcript.cmake;
-# see suite_plain_case for the one case every program has), mandoc on the
-# manual page, and for a game desktop-file-validate and appstreamcli. Each
-# carries the program's name as a label: ctest -L NAME runs them all. With
-# SUITE_TEST_INSTALLED only the transcripts run, against the installed
-# program.
-
+# The tests of one program, each labelled with its name; the checks over all programs are in tests/.
 set(SUITE_TESTS_DIR ${PROJECT_SOURCE_DIR}/tests)
 
-# The helpers of in-process tests (console capture, names of cases).
 add_library(suite_testing INTERFACE)
 target_include_directories(suite_testing INTERFACE ${SUITE_TESTS_DIR}/include)
 
-# Adds the test TEST that runs the command after PACKAGE when TOOL is
-# installed, and is skipped, naming the Debian package PACKAGE, when not.
+# TEST runs ARGN where TOOL is installed, and is skipped naming Debian's PACKAGE where not.
 function(suite_tool_test test tool package)
   add_test(NAME ${test} COMMAND ${SUITE_TESTS_DIR}/with-tool ${tool} ${package} ${ARGN})
   set_tests_properties(${test} PROPERTIES SKIP_RETURN_CODE 77)
 endfunction()
 
-# Adds the CTest test TEST that runs PROGRAM on the transcript case CASE (its
-# path without extension) through the transcript runner. Further arguments
-# go to the runner as they are, e.g. -DSTDOUT=full.
+# TEST runs PROGRAM on the transcript CASE (its path less the extension); ARGN goes to the runner.
 function(suite_transcript test program case)
   add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -DPROGRAM=${program}
                                 "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" -DCASE=${case}
@@ -31,21 +19,17 @@ function(suite_transcript test program case)
   set_tests_properties(${test} PROPERTIES LABELS transcript TIMEOUT 120)
 endfunction()
 
-# Adds one test PREFIX.CASE per CASE.out in DIR, running PROGRAM through the
-# transcript runner; further arguments go to the runner.
+# One test PREFIX.CASE per CASE.out in DIR.
 function(suite_transcripts program dir prefix)
   file(GLOB outs CONFIGURE_DEPENDS ${dir}/*.out)
   foreach(out IN LISTS outs)
-    get_filename_component(case ${out} NAME_WE)
+    cmake_path(GET out STEM case)
     suite_transcript(${prefix}.${case} ${program} ${dir}/${case} ${ARGN})
   endforeach()
 endfunction()
 
-# Sets VAR to the plain case of program NAME, the first of its transcript
-# cases (the path without extension) that runs on empty input with nothing
-# set up and exits with status 0: how the program runs when nothing is asked
-# of it. The checks that change one thing about a run start from it. With
-# WITH_INPUT, the first such case that has input (CASE.in) instead.
+# Sets VAR to the program's first transcript that exits 0 with nothing set up, and with no input
+# or, given WITH_INPUT, with some: how it runs when nothing, or something plain, is asked of it.
 function(suite_plain_case name var)
   get_property(dir GLOBAL PROPERTY SUITE_DIR_${name})
   set(kind out)
@@ -53,7 +37,6 @@ function(suite_plain_case name var)
     set(kind in)
   endif()
   file(GLOB files ${dir}/transcripts/*.${kind})
-  list(SORT files)
   foreach(file IN LISTS files)
     string(REGEX REPLACE "\\.${kind}$" "" case ${file})
     if(NOT EXISTS ${case}.status AND NOT IS_DIRECTORY ${case}.setup AND (ARGN OR NOT EXISTS ${case}.in))
@@ -61,8 +44,7 @@ function(suite_plain_case name var)
       return()
     endif()
   endforeach()
-  message(FATAL_ERROR "${name} has no transcript that exits with status 0 with nothing set up \
-(and no input, or with WITH_INPUT some), in ${dir}/transcripts")
+  message(FATAL_ERROR "${name} has no transcript that exits 0 with nothing set up in ${dir}/transcripts")
 endfunction()
 
 function(suite_program_tests name page)
@@ -72,35 +54,27 @@ function(suite_program_tests name page)
   if(SUITE_TEST_INSTALLED)
     return()
   endif()
-
-  suite_tool_test(${name}.manpage mandoc mandoc ${CMAKE_COMMAND} -DPAGE=${page} -P
-                  ${SUITE_TESTS_DIR}/lint_manpage.cmake)
-  set_tests_properties(${name}.manpage PROPERTIES LABELS manpage)
+  suite_tool_test(${name}.manpage mandoc mandoc mandoc -T lint -W all ${page})
+  set_tests_properties(${name}.manpage PROPERTIES LABELS manpage FAIL_REGULAR_EXPRESSION .)
   if(EXISTS ${dir}/${name}.desktop.in)
-    # desktop-file-validate prints nothing about a good entry.
     suite_tool_test(${name}.desktop desktop-file-validate desktop-file-utils desktop-file-validate
                     ${CMAKE_CURRENT_BINARY_DIR}/${name}.desktop)
     add_test(NAME ${name}.metainfo COMMAND ${PROJECT_SOURCE_DIR}/packaging/appstream-validate
                                            ${dir}/${name}.metainfo.xml)
-    set_tests_properties(${name}.desktop PROPERTIES LABELS desktop FAIL_REGULAR_EXPRESSION ".")
+    set_tests_properties(${name}.desktop PROPERTIES LABELS desktop FAIL_REGULAR_EXPRESSION .)
     set_tests_properties(${name}.metainfo PROPERTIES LABELS metainfo SKIP_RETURN_CODE 77)
   endif()
 
   if(EXISTS ${dir}/${name}_test.cpp AND TARGET GTest::gtest_main)
     add_executable(${name}_test ${name}_test.cpp)
     target_link_libraries(${name}_test PRIVATE suite_options suite_testing GTest::gtest_main)
-    # The test's own code builds in about 60 % of the time without the
-    # costly optimisations; the code it tests, NAME_lib, keeps the build's.
+    # The tests' own code needs no costly optimisations; NAME_lib keeps the build's.
     target_compile_options(${name}_test PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Og>)
     if(TARGET ${name}_lib)
       target_link_libraries(${name}_test PRIVATE ${name}_lib)
     endif()
     set_target_properties(${name}_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
-    # Parameterised cases are named by the tests (tests/include/cases.hpp),
-    # not by their printed data. A suite named *WorstCase runs inputs that
-    # take well under a second at the intended cost and hours at a higher
-    # one; its limit of a minute turns a slower algorithm into a failure
-    # with a wide margin, never a flake.
+    # A *WorstCase suite takes well under a second at the intended cost, hours at a higher one.
     gtest_discover_tests(${name}_test DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES TEST_FILTER
                          -*WorstCase.* PROPERTIES LABELS unit TIMEOUT 300)
     gtest_discover_tests(
