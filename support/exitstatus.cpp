@@ -1,11 +1,14 @@
 #include "exitstatus.hpp"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -164,4 +167,47 @@ int exitStatus(const char* program, int status) {
 int fileError(const char* program, const char* file, int error) {
   report(program, file, error);
   return 1;
+}
+
+namespace {
+
+// Answers a command line that holds arguments, as answerArguments tells,
+// and gives the exit status: apart from answerArguments, so that its
+// strings are freed before std::exit, which unwinds no stack.
+int answer(int argc, char* argv[], const char* program, const char* summary, int section,
+           const char* version) {
+  const std::string usage = std::string("Usage: ") + program + " [--help | --version]\n";
+  const std::string_view first = argv[1];
+  const bool known = first == "--help" || first == "--version";
+  if (known && argc == 2) {
+    if (first == "--help") {
+      std::string line = summary;
+      line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+      std::cout << usage << line << ".\n\n"
+                << "  --help     display this help and exit\n"
+                << "  --version  output version information and exit\n\n"
+                << "Full documentation: man " << section << ' ' << program << '\n';
+    } else {
+      std::cout << program << " (console-suite) " << version << '\n';
+    }
+    return exitStatus(program);
+  }
+  // GNU's words: an option the program does not know, or an operand, of
+  // which it takes none (anything after --help or --version is one).
+  const std::string wrong = known ? argv[2] : argv[1];
+  const bool option = !known && wrong.size() > 1 && wrong[0] == '-';
+  std::cerr << std::string(program) + ": " +
+                   (option ? "unrecognized option '" : "extra operand '") + wrong + "'\n" + usage +
+                   "Try '" + program + " --help' for more information.\n"
+            << std::flush;
+  return 2;
+}
+
+} // namespace
+
+void answerArguments(int argc, char* argv[], const char* program, const char* summary, int section,
+                     const char* version) {
+  if (argc > 1) {
+    std::exit(answer(argc, argv, program, summary, section, version));
+  }
 }

@@ -1,6 +1,16 @@
-// How every program of the suite ends: the exit status main returns, and the
-// lines on standard error that explain a failure.
+// How every program of the suite starts and ends: the arguments it answers,
+// the exit status main returns, and the lines on standard error that explain
+// a failure.
 #pragma once
+
+// Returns when the command line holds no argument, and the program runs.
+// Otherwise ends the program: the one argument --help prints a usage with
+// the summary and the manual page's section, --version the suite's version,
+// with exit status 0 (or 1 as from exitStatus, when the output cannot be
+// written); any other argument gets a usage line on standard error and
+// exit status 2.
+void answerArguments(int argc, char* argv[], const char* program, const char* summary, int section,
+                     const char* version);
 
 // Flushes standard output and gives main its exit status: status when
 // every read of standard input and every write to standard output

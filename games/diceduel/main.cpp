@@ -1,7 +1,8 @@
 #include "diceduel.hpp"
 #include "exitstatus.hpp"
 
-int main() {
+int main(int argc, char* argv[]) {
+  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   game();
   return exitStatus(SUITE_PROGRAM);
 }

@@ -1,4 +1,7 @@
 #include "exitstatus.hpp"
 
 // The program's content is the Tillbook class; main leaves it untouched.
-int main() { return exitStatus(SUITE_PROGRAM); }
+int main(int argc, char* argv[]) {
+  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  return exitStatus(SUITE_PROGRAM);
+}

@@ -4,7 +4,8 @@
 #include <iostream>
 #include <string>
 
-int main() {
+int main(int argc, char* argv[]) {
+  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   const std::string text = "etwr3**23dbsh*";
   std::cout << removeStars(text);
   return exitStatus(SUITE_PROGRAM);
