@@ -1,8 +1,8 @@
 # Checks that `ctest -L NAME` selects every test of program NAME and nothing
 # else, for every program: its unit tests (suites named after the program,
-# e.g. Diceduel.*, Diceduel/Param.*, DiceduelWorstCase.*), its transcripts
-# and other checks (diceduel.*), and the checks that span programs, named
-# GROUP.NAME.* (hostile.diceduel.*, write_errors.diceduel.*). No program's
+# e.g. Name.*, Name/Param.*, NameWorstCase.*), its transcripts and other
+# checks (NAME.*), and the checks that span programs, named GROUP.NAME.*
+# (hostile.NAME.*, write_errors.NAME.*). No program's
 # name begins another's, so the names tell the programs apart.
 #   cmake -DBUILD_DIR=... -DCTEST=... -P check_program_labels.cmake
 # The programs are those of BUILD_DIR/programs.tsv.
