@@ -133,6 +133,7 @@ Rename createByLink(const std::string& name, std::string_view text) {
   if (fd < 0) {
     return Rename::failed;
   }
+  // The umask is read by setting it, and put back at once.
   const mode_t mask = umask(0);
   umask(mask);
   if (fchmod(fd, 0666 & ~mask) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
