@@ -6,6 +6,7 @@
 # does nothing). Gives the scratch folder $work, the counters runs and
 # failures, and the functions below; a table sets program, start and label.
 # Exits 77 (skipped) when strace is missing or cannot trace here.
+# shellcheck disable=SC2034,SC2154 # variables the sourcing table sets or reads
 set -euo pipefail
 # The order of names and the tools' messages as the checks expect them.
 export LC_ALL=C
