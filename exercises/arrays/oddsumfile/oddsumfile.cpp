@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -39,35 +40,35 @@ bool writeAt(int fd, std::string_view text, off_t at) {
 }
 
 // Gives up after a failed call: closes fd when it is open and removes the
-// temporary file temp when one is named, keeping the errno of the failure.
-bool abandon(int fd, const std::string& temp = "") {
+// files named, keeping the errno of the failure.
+bool abandon(int fd, std::initializer_list<std::string> names = {}) {
   const int error = errno;
   if (fd >= 0) {
     close(fd);
   }
-  if (!temp.empty()) {
-    unlink(temp.c_str());
+  for (const std::string& name : names) {
+    unlink(name.c_str());
   }
   errno = error;
   return false;
 }
 
-// Makes the rename of a file in name's folder last through a crash. A
-// folder the program may write but not read cannot be opened to be synced:
-// then the file itself, already synced and in place, is the best it gets.
-bool syncFolderOf(const std::string& name) {
+// Makes the names in name's folder last through a crash. A folder the
+// program may write but not read cannot be opened to be synced: then the
+// whole file system is, through fd, a file in that folder.
+bool syncFolderOf(const std::string& name, int fd) {
   const fs::path folder = fs::path(name).parent_path();
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) {
-    return errno == EACCES;
+  const int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) {
+    return errno == EACCES && syncfs(fd) == 0;
   }
-  if (fsync(fd) != 0) {
-    return abandon(fd);
+  if (fsync(dir) != 0) {
+    return abandon(dir);
   }
-  return close(fd) == 0;
+  return close(dir) == 0;
 }
 
-// How a replacement by rename ended.
+// How a replacement by rename or a creation by link ended.
 enum class Rename { done, failed, refused };
 
 // Refused: the folder allows no new file or no rename there, or the old
@@ -77,11 +78,12 @@ Rename refusedOr(int error) {
   return error == EACCES || error == EPERM ? Rename::refused : Rename::failed;
 }
 
-// Replaces name by a new file holding text: written, synced and closed
-// beside it, then renamed over it, and the folder synced, so that a crash
-// leaves the old content or the new one. The new file takes the owner,
-// group and permissions of old, the file it replaces. On any failure the new
-// file is removed, errno says why, and name is as it was.
+// Replaces name by a new file holding text: written and synced beside it,
+// renamed over it, and the folder synced, so that a crash leaves the old
+// content or the new one. The new file takes the owner, group and
+// permissions of old, the file opened as name; refused when name no longer
+// leads to that file. On any failure the new file is removed, errno says
+// why, and name is as it was.
 Rename replaceByRename(const std::string& name, std::string_view text, const struct stat& old) {
   std::string temp = name + ".XXXXXX";
   const int fd = mkstemp(temp.data());
@@ -90,28 +92,67 @@ Rename replaceByRename(const std::string& name, std::string_view text, const str
   }
   struct stat info {};
   if (fstat(fd, &info) != 0) {
-    abandon(fd, temp);
+    abandon(fd, {temp});
     return Rename::failed;
   }
   if ((info.st_uid != old.st_uid || info.st_gid != old.st_gid) &&
       fchown(fd, old.st_uid, old.st_gid) != 0) {
-    abandon(fd, temp);
+    abandon(fd, {temp});
     return refusedOr(errno);
   }
   // After fchown, which clears the set-user-ID and set-group-ID bits.
-  if (fchmod(fd, old.st_mode & 07777) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
-    abandon(fd, temp);
+  if (fchmod(fd, old.st_mode & 07777) != 0 || !writeAll(fd, text) || fsync(fd) != 0 ||
+      lstat(name.c_str(), &info) != 0) {
+    abandon(fd, {temp});
+    return Rename::failed;
+  }
+  if (info.st_dev != old.st_dev || info.st_ino != old.st_ino) {
+    abandon(fd, {temp});
+    return Rename::refused;
+  }
+  if (rename(temp.c_str(), name.c_str()) != 0) {
+    abandon(fd, {temp});
+    return refusedOr(errno);
+  }
+  if (!syncFolderOf(name, fd)) {
+    abandon(fd);
+    return Rename::failed;
+  }
+  return close(fd) == 0 ? Rename::done : Rename::failed;
+}
+
+// Makes name, which did not exist, hold text: a synced new file beside it,
+// with the mode the shell gives a new file (0666 less the umask), is linked
+// as name, its own name removed and the folder synced, so that name appears
+// whole or not at all. Refused, with nothing left, when name exists by then
+// or the file system has no hard links; on any other failure name does not
+// exist afterwards and errno says why.
+Rename createByLink(const std::string& name, std::string_view text) {
+  std::string temp = name + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    return Rename::failed;
+  }
+  // The umask is read by setting it, and put back at once.
+  const mode_t mask = umask(0);
+  umask(mask);
+  if (fchmod(fd, 0666 & ~mask) != 0 || !writeAll(fd, text) || fsync(fd) != 0) {
+    abandon(fd, {temp});
+    return Rename::failed;
+  }
+  if (link(temp.c_str(), name.c_str()) != 0) {
+    abandon(fd, {temp});
+    return errno == EEXIST ? Rename::refused : refusedOr(errno);
+  }
+  if (unlink(temp.c_str()) != 0 || !syncFolderOf(name, fd)) {
+    abandon(fd, {temp, name});
     return Rename::failed;
   }
   if (close(fd) != 0) {
-    abandon(-1, temp);
+    abandon(-1, {name});
     return Rename::failed;
   }
-  if (rename(temp.c_str(), name.c_str()) != 0) {
-    abandon(-1, temp);
-    return refusedOr(errno);
-  }
-  return syncFolderOf(name) ? Rename::done : Rename::failed;
+  return Rename::done;
 }
 
 // Reads the first bytes.size() bytes of the regular file fd, which is open
@@ -188,22 +229,28 @@ int openAsTheShellWould(const std::string& name, bool& viaLink) {
 
 // Makes the file that name leads to hold exactly text, and keeps it the same
 // file: a link stays a link, hard links keep sharing it, and its owner,
-// group and permissions stay. Everything is decided from the opened file,
-// which is the one written. A regular file that name holds itself, with a
-// single link, is replaced through a synced temporary file renamed over it
-// where the rename keeps all that; otherwise (the file behind a link,
-// several links, an owner or group the program cannot give a new file, a
-// folder that allows no new file or no rename) it is updated in place. A
-// device or a FIFO is written as it is. False, with errno set by the call
-// that failed, when text did not arrive; an old file then keeps its content
-// and no temporary file is left.
+// group and permissions stay. A missing name is created by link. Otherwise
+// everything is decided from the file opened, which is the one written. A
+// regular file with a single link, named or behind a link, is replaced by
+// rename in its folder where the rename keeps all that; otherwise (several
+// links, an owner or group the program cannot give a new file, a folder
+// that allows no new file or no rename) it is updated in place. A device or
+// a FIFO is written as it is. False, with errno set by the call that
+// failed, when text did not arrive; an old file then keeps its content, a
+// missing one stays missing, and no temporary file is left.
 bool replaceFile(const std::string& name, std::string_view text) {
+  struct stat info {};
+  if (lstat(name.c_str(), &info) != 0) {
+    const Rename made = errno == ENOENT ? createByLink(name, text) : Rename::failed;
+    if (made != Rename::refused) {
+      return made == Rename::done;
+    }
+  }
   bool viaLink = false;
   const int fd = openAsTheShellWould(name, viaLink);
   if (fd < 0) {
     return false;
   }
-  struct stat info {};
   if (fstat(fd, &info) != 0) {
     return abandon(fd);
   }
@@ -211,10 +258,21 @@ bool replaceFile(const std::string& name, std::string_view text) {
   if (!S_ISREG(info.st_mode)) {
     written = writeAll(fd, text);
   } else {
-    const Rename renamed =
-        viaLink || info.st_nlink != 1 ? Rename::refused : replaceByRename(name, text, info);
+    // The file behind a link is replaced in its own folder, under the path
+    // the system opened.
+    std::error_code error;
+    const std::string path =
+        viaLink ? fs::read_symlink("/proc/self/fd/" + std::to_string(fd), error).string() : name;
+    if (error) {
+      errno = error.value();
+      return abandon(fd);
+    }
+    const Rename renamed = info.st_nlink != 1 ? Rename::refused : replaceByRename(path, text, info);
+    // An empty file may be one the open has just created: its name must last
+    // too.
     written = renamed == Rename::done ||
-              (renamed == Rename::refused && updateInPlace(fd, text, info.st_size));
+              (renamed == Rename::refused && updateInPlace(fd, text, info.st_size) &&
+               (info.st_size > 0 || syncFolderOf(path, fd)));
   }
   if (!written) {
     return abandon(fd);

@@ -192,6 +192,48 @@ TEST_F(Oddsumfile, HardLinksKeepSharingOneFile) {
   EXPECT_EQ(contents(dir / "b.txt"), "4");
 }
 
+struct Shape {
+  std::string name;
+  void (*layOut)(const fs::path& dir);
+  std::string written; // the file that must hold the sum
+};
+
+class ClosedInput : public Oddsumfile, public ::testing::WithParamInterface<Shape> {};
+
+// Run with standard input closed (from cron, say), the program gets
+// descriptor 0 for the first file it opens, which is no failure: the sum is
+// still written, whatever a.txt is.
+TEST_P(ClosedInput, StillWritesTheSum) {
+  GetParam().layOut(dir);
+  EXPECT_EQ(inChild([&] {
+              close(0);
+              return writeProgramsSum(dir / "a.txt") == 1 ? 0 : errno;
+            }),
+            0);
+  EXPECT_EQ(contents(dir / GetParam().written), "4");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oddsumfile, ClosedInput,
+    ::testing::Values(
+        Shape{"NoFileYet", [](const fs::path&) {}, "a.txt"},
+        Shape{"PlainFile", [](const fs::path& d) { std::ofstream(d / "a.txt") << "old"; }, "a.txt"},
+        Shape{"LinkToAFile",
+              [](const fs::path& d) {
+                std::ofstream(d / "b.txt") << "old";
+                fs::create_symlink("b.txt", d / "a.txt");
+              },
+              "b.txt"},
+        Shape{"DanglingLink", [](const fs::path& d) { fs::create_symlink("b.txt", d / "a.txt"); },
+              "b.txt"},
+        Shape{"HardLink",
+              [](const fs::path& d) {
+                std::ofstream(d / "b.txt") << "old";
+                fs::create_hard_link(d / "b.txt", d / "a.txt");
+              },
+              "b.txt"}),
+    ByName());
+
 struct Limited {
   std::string name;
   bool hardLinked; // updated in place, else replaced by rename

@@ -225,7 +225,12 @@ TEST_F(Strprobe, CharloopMatchesAtZeroAndTurnsAwayARestThatCannotFit) {
   const struct {
     std::string sub, str;
     int i, result;
-  } cases[] = {{"z", "zebra", 0, 1}, {"aaa", "aaa", 2, 0}, {"bcd", "ab", 1, 0}};
+  } cases[] = {{"z", "zebra", 0, 1},
+               {"aaa", "aaa", 2, 0},
+               {"bcd", "ab", 1, 0},
+               // A start before the string, where the rest's end would wrap
+               // around: nothing before the string may be read (often a NUL).
+               {"\0a"s, "ab", -1, 0}};
   for (const auto& c : cases) {
     sub = c.sub;
     str = c.str;
