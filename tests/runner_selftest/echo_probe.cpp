@@ -1,12 +1,6 @@
-// A stand-in program for testing the transcript runner: copies standard input
-// to standard output byte for byte, and ends as every program of the suite
-// does, reporting a failed write. A first line "touch" also creates
-// touched.txt; a first line "fail" makes the exit status 3; a first line
-// "complain" writes "echo_probe: complaint" on standard error. Two first lines
-// give memcheck something to find: "leak" drops the only pointer to a heap
-// block, and "invalid read" reads bytes that valgrind has been told are off
-// limits (to the program they are ordinary bytes of a live buffer, so the
-// read is well defined when valgrind is not watching).
+// The transcript runner's stand-in program: copies standard input to standard output and ends as
+// every program does. Its first line may ask it to touch a file, fail with status 3, complain on
+// standard error, leak, or read bytes that only valgrind holds forbidden.
 #include "exitstatus.hpp"
 
 #include <fstream>
