@@ -1,10 +1,5 @@
-# Sourced by the scripts in packaging/ and by tests/with-tool: the commands
-# they need, each named with its Debian package when it is missing.
-#   need COMMAND PACKAGE...  notes each COMMAND that is not installed
-#   needed STATUS            says what is missing and exits with STATUS (1
-#                            for a release check, 77 for a test that skips),
-#                            or returns when nothing is
-# A caller may add its own line to missing for a need that is not a command.
+# Sourced by packaging/ and tests/with-tool: need COMMAND PACKAGE... notes each missing command with its
+# Debian package (a caller may add its own line to missing); needed STATUS says what is missing and exits.
 missing=()
 need() {
   while [ $# -ge 2 ]; do
@@ -12,6 +7,4 @@ need() {
     shift 2
   done
 }
-needed() {
-  [ ${#missing[@]} -eq 0 ] || { printf '%s\n' "${missing[@]}"; exit "$1"; }
-}
+needed() { [ ${#missing[@]} -eq 0 ] || { printf '%s\n' "${missing[@]}"; exit "$1"; }; }
