@@ -30,7 +30,11 @@ runs=0
 declare -A reasons=([EIO]="Input/output error" [retval=0]="Input/output error"
   [ENOSPC]="No space left on device" [EPIPE]="Broken pipe" [EACCES]="Permission denied"
   [EPERM]="Operation not permitted" [EINTR]="Interrupted system call" [EEXIST]="File exists"
-  [ENOMEM]="Cannot allocate memory")
+  [ENOMEM]="Cannot allocate memory" [EDQUOT]="Disk quota exceeded" [EMFILE]="Too many open files"
+  [EOPNOTSUPP]="Operation not supported" [EBUSY]="Device or resource busy"
+  [EXDEV]="Invalid cross-device link" [EINVAL]="Invalid argument" [ENOENT]="No such file or directory"
+  [ENOTTY]="Inappropriate ioctl for device" [ENOSYS]="Function not implemented"
+  [ENAMETOOLONG]="File name too long")
 
 # Reads a trace and prints, from the first line that matches the extended
 # regular expression START on, each call's name and its number among the
@@ -50,7 +54,7 @@ calls_from() {
 }
 
 # Runs the program under strace from the current folder, with the fault $2
-# (error=ERRNO or retval=0) injected into call $1, occurrence $3, and further
+# (error=ERRNO, retval=0 or signal=KILL) injected into call $1, occurrence $3, and further
 # strace options after them; standard input from $work/in, output and error
 # to $work/out and $work/err. Sets status.
 inject() {
@@ -58,11 +62,14 @@ inject() {
   shift 3
   runs=$((runs + 1))
   status=0
-  # strace kills a program it started when it is killed itself.
-  timeout -s KILL 20 strace -f -o "$work/trace" -e signal=none "$@" -e inject="$call:$how:when=$when" \
-    "$program" <"$work/in" >"$work/out" 2>"$work/err" || status=$?
-  # Made where the good run made the call: after the start of the table.
-  if ! awk -v start="$start" '$0 ~ start { on = 1 } on && /INJECTED/ { found = 1 } END { exit !found }' \
+  # strace kills a program it started when it is killed itself; the shell's
+  # note of a kill goes with the group's standard error.
+  { timeout -s KILL 20 strace -f -o "$work/trace" -e signal=none "$@" -e inject="$call:$how:when=$when" \
+    "$program" <"$work/in" >"$work/out" 2>"$work/err"; } 2>/dev/null || status=$?
+  # Made where the good run made the call: after the start of the table. A
+  # kill ends the trace in the middle of that call.
+  if ! awk -v start="$start" -v call="$call" '$0 ~ start { on = 1 } on && /INJECTED/ { found = 1 }
+    on { last = $0 } END { exit !(found || (last ~ "^[0-9]+ +" call "\\(" && last ~ /= \?$/)) }' \
     "$work/trace"; then
     fail "the fault was not injected after the table's start: the run no longer makes that call there"
   fi

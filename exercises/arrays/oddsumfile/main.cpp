@@ -8,7 +8,12 @@ int main(int argc, char* argv[]) {
   int values[4] = {1, 2, 2, 3};
   int status = 0;
   if (sumOfPositiveOdd("a.txt", values, 4) != 1) {
-    status = fileError(SUITE_PROGRAM, "a.txt", errno);
+    const int error = errno;
+    status = fileError(SUITE_PROGRAM,
+                       sumWrittenUnsynced()
+                           ? "a.txt: the new content is in place, but may not survive a crash"
+                           : "a.txt",
+                       error);
   }
   return exitStatus(SUITE_PROGRAM, status);
 }

@@ -15,6 +15,11 @@
 set -eu
 skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "needs root, to switch fs.protected_* on and to plant files as nobody"
+# One run at a time on the machine, so that the values saved are those from
+# before any run, whatever other build folder is tested meanwhile: the lock
+# is on a setting itself, which no other user can hold or plant.
+exec 9</proc/sys/fs/protected_regular
+flock 9
 settings="symlinks=1 regular=2 fifos=1"
 saved=
 for setting in $settings; do
