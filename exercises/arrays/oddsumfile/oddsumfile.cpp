@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -94,13 +95,14 @@ bool sameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The statx attributes of fd (STATX_ATTR_*) that its file system reports.
-bool attributesOf(int fd, std::uint64_t& attributes) {
+// The mode of fd and those of its statx attributes (STATX_ATTR_*) that its file system reports.
+bool attributesOf(int fd, std::uint64_t& attributes, mode_t& mode) {
   struct statx info {};
-  if (statx(fd, "", AT_EMPTY_PATH, STATX_TYPE, &info) != 0) {
+  if (statx(fd, "", AT_EMPTY_PATH, STATX_MODE, &info) != 0) {
     return false;
   }
   attributes = info.stx_attributes & info.stx_attributes_mask;
+  mode = info.stx_mode;
   return true;
 }
 
@@ -125,12 +127,12 @@ struct Folder {
     if (!readable && !dataError(errno)) {
       fd = Fd(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     }
-    struct stat info {};
     std::uint64_t attributes = 0;
-    if (!fd || fstat(fd.get(), &info) != 0 || !attributesOf(fd.get(), attributes)) {
+    mode_t mode = 0;
+    if (!fd || !attributesOf(fd.get(), attributes, mode)) {
       return false;
     }
-    sticky = (info.st_mode & S_ISVTX) != 0;
+    sticky = (mode & S_ISVTX) != 0;
     appendOnly = (attributes & (STATX_ATTR_APPEND | STATX_ATTR_IMMUTABLE)) != 0;
     return true;
   }
@@ -431,7 +433,8 @@ enum class Way { rename, inPlace, fail };
 // keeps the extended attributes and inode flags shows once it is made.
 Way decide(int fd, const std::string& path, Folder& folder, Identity& old) {
   std::uint64_t attributes = 0;
-  if (!folder.open(path) || !old.readBeyond(fd) || !attributesOf(fd, attributes)) {
+  mode_t mode = 0;
+  if (!folder.open(path) || !old.readBeyond(fd) || !attributesOf(fd, attributes, mode)) {
     return dataError(errno) ? Way::fail : Way::inPlace;
   }
   const bool capable = std::any_of(old.xattrs.begin(), old.xattrs.end(), [](const auto& attribute) {
