@@ -16,13 +16,10 @@ const std::string response[2] = {"Do you want to roll a dice (Y/N)?:",
 
 namespace {
 
-// Reads the human's next answer: one character, leading whitespace skipped.
-// False at end of input or when the stream has failed. Also false, without
-// reading, once standard output has failed: the question never reached the
-// human, so the game must not go on consuming answers.
+// One character, whitespace skipped; false at the input's end, and without reading once output
+// has failed, as the human never saw the question.
 bool readAnswer(char& answer) { return std::cout && std::cin >> answer; }
 
-// The computer's points, then the human's, then an empty line.
 void printScores() {
   std::cout << "computer: " << gamepoints[0] << std::endl;
   std::cout << "human: " << gamepoints[1] << std::endl;
@@ -115,8 +112,6 @@ int turn(int k) {
 void game() {
   std::cout << "Welcome to Vortle Dice!" << std::endl;
   std::cout << std::endl;
-  // The game also stops when the human's input has ended, and when standard
-  // output has failed (see readAnswer).
   while (winstate == 0 && std::cin && std::cout) {
     std::cout << "It is now " << pRefer[plr][0] << "'s turn" << std::endl;
     std::cout << std::endl;

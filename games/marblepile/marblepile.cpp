@@ -14,11 +14,8 @@ bool fmove = false;
 
 namespace {
 
-// Reads the next count from standard input. A word that is not an integer
-// (or does not fit an int) is discarded and counts as 0, an illegal take.
-// False at end of input, when no word is left, and, without reading, once
-// standard output has failed: the prompt never reached the human, so the
-// game must not go on consuming counts.
+// The next count; a word that is no int counts as 0, an illegal take. False when no word is left,
+// and without reading once output has failed, as the human never saw the prompt.
 bool readCount(int& count) {
   if (!std::cout) {
     return false;
@@ -30,8 +27,7 @@ bool readCount(int& count) {
   if (std::cin >> count) {
     return true;
   }
-  // The failed read may have consumed part of the word (a sign, or all the
-  // digits of a number too large); drop the rest of it, but not the next one.
+  // The failed read may have taken part of the word; drop the rest of it, not the next one.
   std::cin.clear();
   for (int c = std::cin.peek(); c != std::char_traits<char>::eof() && !std::isspace(c);
        c = std::cin.peek()) {
@@ -41,8 +37,6 @@ bool readCount(int& count) {
   return true;
 }
 
-// Ends the game because no further count can be read: one closing line, and
-// no winner.
 void inputEnded() {
   game = false;
   std::cout << "No more moves; the game ends here." << std::endl;
@@ -50,8 +44,7 @@ void inputEnded() {
 
 } // namespace
 
-// Below 2 marbles there is no legal take: then no value is drawn and the
-// result is 1, instead of dividing by a half of 0.
+// Below 2 marbles nothing is drawn: a half of 0 would divide by zero.
 int rollDice() {
   const long half = marb / 2;
   if (half < 1) {
@@ -73,9 +66,8 @@ void moveanalysis(int take) {
   marb -= take;
 }
 
-// Smart mode aims to leave 2^p - 1 marbles for the smallest p >= 1 with
-// 2^p - 1 >= half. On a pile of 2^k - 1 (3, 7, 15, ...) that take would be
-// one more than half, so the computer takes a random legal count instead.
+// Smart mode leaves the smallest 2^p - 1 marbles of at least half the pile; on a pile of 2^k - 1
+// (3, 7, 15, ...) that take is one above half, so it takes a random one instead.
 int robot() {
   const int half = marb / 2;
   int take = 0;
@@ -97,8 +89,6 @@ int robot() {
   return take;
 }
 
-// The player whose move leaves one marble or fewer wins. A pile below 2
-// allows no move: the game ends after the opening lines, with no winner.
 void marbleRun(int size, bool smart, bool computerFirst) {
   smode = smart;
   fmove = !computerFirst;

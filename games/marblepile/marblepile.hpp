@@ -1,37 +1,28 @@
-// The marble pile: the human and the computer take turns removing between 1
-// and half of a pile of marbles until one marble or fewer is left. All game
-// state is global.
+// The marble pile: players take 1 to half of the pile in turn; all game state is global.
 #pragma once
 
 #include <string>
 
-// True while the game goes on; starts true and is set false when it ends.
+// True while the game goes on.
 extern bool game;
-// Player names indexed by the turn flag: 0 "Computer", 1 "Human".
+// Names and words indexed by a bool: plr by fmove, yesno by smode.
 extern const std::string plr[2];
-// "No" and "Yes", indexed by a bool.
 extern const std::string yesno[2];
-// Marbles left in the pile.
 extern int marb;
-// True when the computer plays in smart mode.
 extern bool smode;
-// The turn flag: true when the human moves now, false for the computer.
+// True when it is the human's move.
 extern bool fmove;
 
-// The computer's take in random mode: one draw of random(), modulo half the
-// pile, plus 1, so 1 to half for a pile of 2 or more.
+// The computer's take in random mode: one draw of random() modulo half the pile, plus 1.
 int rollDice();
 
-// Removes a legal take from the pile. While the take is below 1 or above half
-// the pile, says so and reads a new count; at end of input, or once standard
-// output has failed, it ends the game instead and leaves the pile as it was.
+// Removes take from the pile, asking again while it is not 1 to half the pile; ends the game
+// instead, the pile unchanged, when no count can be read or output has failed.
 void moveanalysis(int take);
 
-// The computer's take for the current pile, smart or random by smode; always
-// between 1 and half for a pile of 2 or more.
+// The computer's take, smart or random by smode; 1 to half for a pile of 2 or more.
 int robot();
 
-// Plays one whole game on a pile of size marbles and returns when it has
-// ended: by a win, at end of input, when standard output has failed, or at
-// once when size is below 2.
+// Plays one game on a pile of size marbles until a move leaves one or none (its player wins), the
+// input ends or output fails; a pile below 2 ends it after the opening lines.
 void marbleRun(int size, bool smart, bool computerFirst);

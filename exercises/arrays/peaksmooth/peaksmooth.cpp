@@ -5,16 +5,11 @@
 #include <vector>
 
 void replaceNums(int* values, int n) {
-  // Outside the function's contract the steps below would touch memory beyond
-  // the array, so such a call changes nothing.
   if (n <= 0) {
     return;
   }
-  // The working array lives on the heap: a stack array of fifty million ints
-  // would overflow the stack. Every result lands here first, so each one is
-  // computed from the values as they were before the call. A vector rather
-  // than an uninitialised buffer: libc++ before 16 has no
-  // make_unique_for_overwrite, and zeroing the array first costs little.
+  // Results go here first, so that each comes from the old values; on the heap, as fifty million
+  // ints overflow a stack, and a vector, as libc++ before 16 lacks make_unique_for_overwrite.
   std::vector<int> buffer(static_cast<std::size_t>(n));
   int* const work = buffer.data();
   work[0] = values[0];
@@ -23,8 +18,7 @@ void replaceNums(int* values, int n) {
     const int left = values[i - 1];
     const int right = values[i + 1];
     const int self = values[i];
-    // Each selection multiplies by exactly one 1 and one 0 and adds, so no
-    // intermediate value leaves the range of int, whatever the inputs.
+    // One product is 0 and the other its factor, so nothing leaves the range of int.
     const int m = left * (left >= right) + right * (left < right);
     work[i] = self * (self >= m) + m * (self < m);
   }

@@ -14,8 +14,7 @@ int isPrime(int* values, int n) {
       settled = true;
     }
     if (!settled) {
-      // Stops at the first divisor that leaves a remainder, which for v >= 3
-      // comes at the latest at v - 1; for negative v the loop does not run.
+      // The first divisor that leaves a remainder, v - 1 at the latest, adds the 1.
       for (int d = 2; d < v; ++d) {
         if (v % d != 0) {
           tally += 1;

@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-// Thirteen lines contrasting integer division with floating-point division.
 // Line 5 ends with a bare newline, every other line with a flush.
 int main(int argc, char* argv[]) {
   answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);

@@ -1,7 +1,6 @@
-// A hiking-time formula of two quantities.
+// A hiking-time formula.
 #pragma once
 
-// 0.0005 times the second quantity plus a third of the first; when that is
-// negative, the first quantity divided by 5 instead. Exactly 0 is returned
-// as it is.
+// 0.0005 times the second quantity plus a third of the first, or, when that is negative (not 0),
+// the first divided by 5.
 double hikingTime(double first, double second);

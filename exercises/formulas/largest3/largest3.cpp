@@ -12,8 +12,7 @@ double largestNumber(double a, double b, double c) {
   if (c > a && c > b) {
     return c;
   }
-  // No argument is strictly the largest: either one is a NaN, which is passed
-  // on, or the largest value is shared, which is returned.
+  // None is strictly the largest: a NaN is passed on, else the shared largest value.
   if (std::isnan(a)) {
     return a;
   }

@@ -5,7 +5,6 @@
 
 namespace {
 
-// The double nearest to 4 pi.
 const double fourPi = 12.566370614359172;
 
 } // namespace
@@ -14,8 +13,7 @@ int luminosity(double distance, double brightness) {
   const double t = distance * fourPi;
   const double s = std::pow(brightness, 2.0);
   const double r = s * t;
-  // Converting a value outside int's range (or a NaN) would be undefined, so
-  // such results are pinned to the nearest limit, a NaN to 0.
+  // Converting a NaN or a value beyond int's range would be undefined behaviour.
   if (std::isnan(r)) {
     return 0;
   }

@@ -1,7 +1,6 @@
 // Luminosity from a distance and a brightness.
 #pragma once
 
-// Distance times 4 pi times the square of the brightness, truncated toward
-// zero. Beyond the range of int the result is the nearest int limit; a NaN
-// gives 0.
+// Distance times 4 pi times the brightness squared, truncated toward zero; beyond int's range the
+// nearest limit, and 0 for a NaN.
 int luminosity(double distance, double brightness);

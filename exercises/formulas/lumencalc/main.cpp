@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <iostream>
 
-// Two passes: draw a distance (0 to 9) and a brightness (0 to 49) from the
-// unseeded rand(), name them and print their luminosity.
 int main(int argc, char* argv[]) {
   answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   for (int pass = 0; pass < 2; ++pass) {

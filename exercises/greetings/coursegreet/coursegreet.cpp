@@ -20,7 +20,6 @@ void sheeeeeiiiittt() {
   do {
     k += 1;
     std::cout << k << " " << fug() << std::endl;
-    // Once standard output has failed no line can arrive: stop rather than
-    // draw up to two billion phrases for nobody.
+    // Once output has failed, stop rather than draw up to two billion phrases for nobody.
   } while (k < a && std::cout);
 }

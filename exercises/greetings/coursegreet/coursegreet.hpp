@@ -1,19 +1,16 @@
-// Greets a course number and prints that many numbered phrases drawn at
-// random from a fixed set of six.
+// Greets a course number, then prints numbered phrases drawn at random from six.
 #pragma once
 
 #include <string>
 
-// The course number the user entered; also how many phrase lines follow.
+// The course number entered; also how many phrase lines follow.
 extern int a;
 
-// The six phrases, picked by a draw modulo 6.
 extern const std::string phrases[6];
 
-// A copy of the phrase at index rand() % 6; exactly one draw per call.
+// A copy of the phrase at index rand() % 6; one draw per call.
 std::string fug();
 
-// Writes "k phrase" lines numbered from 1 up to a. The count is tested after
-// each line, so one line is written even when a is 0 or negative. Stops
-// early when standard output fails.
+// Writes "k phrase" lines numbered 1 to a, at least one (the count is tested after each line);
+// stops early when output fails.
 void sheeeeeiiiittt();

@@ -6,8 +6,7 @@
 int main(int argc, char* argv[]) {
   answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   std::cout << "Enter a CS course number" << std::endl;
-  // The only read: end of input, a non-number or a number too large for an
-  // int all leave the course number at 0.
+  // The end of input, a non-number and a number beyond int all leave the course number at 0.
   if (!(std::cin >> a)) {
     a = 0;
   }

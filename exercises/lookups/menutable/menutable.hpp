@@ -6,6 +6,5 @@
 // The options, choices 1 to 4 at positions 0 to 3.
 extern const std::string opt[4];
 
-// Writes "Choice i: " and the option numbered i, or "Invalid" when i lies
-// outside 1 to 4, then end of line.
+// Writes "Choice i: " and option i, or "Invalid" outside 1 to 4, then end of line.
 void gameMenu(int i);

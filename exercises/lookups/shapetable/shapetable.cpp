@@ -3,8 +3,7 @@
 const std::string shape[6] = {"UNKNOWN",           "CONE",    "CYLINDER",
                               "TRIANGULARPYRAMID", "UNKNOWN", "CUBOID"};
 
-// A number with no table entry gets the table's own word for an unknown shape
-// rather than reading past either end.
+// Rather than a read past either end, a number with no entry gets the table's word for unknown.
 std::string shapeName(int n) {
   if (n < 1 || n > 6) {
     return "UNKNOWN";

@@ -1,18 +1,13 @@
-// A money total and an item count kept by the caller, cleared and added to by
-// small functions, and shown as a count and a dollar amount.
+// A money total and an item count that the caller keeps, shown as a count and dollars.
 #pragma once
 
-// A cleared total: 0.0.
+// A cleared total and count: 0.
 double clearTotal();
-
-// A cleared item count: 0.
 int clearNumItems();
 
-// The running total with the item's price added; any price is accepted,
-// so a negative one lowers the total.
+// The total with the price added; a negative price lowers it.
 double addItemToTotal(double total, double price);
 
-// Writes "count $total" with the total in fixed notation to two decimals,
-// then end of line. Fixed notation and precision 2 stay set on std::cout
-// afterwards.
+// Writes "count $total", the total fixed to two decimals, then end of line; the fixed notation
+// and the precision stay set on std::cout.
 void display(double total, int count);

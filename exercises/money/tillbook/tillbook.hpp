@@ -5,20 +5,15 @@
 
 class Tillbook {
 public:
-  // A book with no items and a zero total (through clear).
+  // Both leave no items and a zero total.
   Tillbook();
-
-  // Back to no items and a zero total.
   void clear();
 
-  // Counts one more item and adds its price to the total; zero and negative
-  // prices are taken like any other.
+  // Counts one more item and adds its price, zero and negative prices too.
   void add_item(double price);
 
-  // The sum of the prices added since construction or the last clear.
+  // The sum of the prices, and the number of items, added since construction or the last clear.
   double get_total() const;
-
-  // The number of items added since construction or the last clear.
   std::int32_t get_count() const;
 
 private:

@@ -4,8 +4,7 @@
 #include <iostream>
 #include <string>
 
-// Writes "1234" one piece at a time. The fifth piece starts at the length and
-// is empty; that start is still in range for substr.
+// The fifth piece starts at the length: still in range for substr, and empty.
 int main(int argc, char* argv[]) {
   answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   const std::string digits = "1234";

@@ -1,8 +1,7 @@
-// The star stripper: takes every asterisk out of a text.
+// The star stripper, for texts shorter than 2^31 characters, so that every position fits an int.
 #pragma once
 
 #include <string>
 
-// The text with every '*' removed, the other characters in their order. Texts
-// are shorter than 2^31 characters, so every position fits an int.
+// The text with every '*' removed, the other characters in their order.
 std::string removeStars(std::string text);

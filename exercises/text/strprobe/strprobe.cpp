@@ -15,16 +15,14 @@ int looped;
 
 namespace {
 
-// Whether position i is one the scans visit: 0 to the text's length inclusive.
 bool inScan(int i, const std::string& text) {
   return i >= 0 && static_cast<std::size_t>(i) <= text.size();
 }
 
-// The character at position i; at the length this is the terminating NUL.
+// At the length this is the terminating NUL.
 char at(const std::string& text, int i) { return text[static_cast<std::size_t>(i)]; }
 
-// One complete occurrence: its line reaches the console, flushed, before the
-// total counts it. The total stays at the largest int rather than overflowing.
+// The total stays at the largest int rather than overflowing.
 void countMatch() {
   std::cout << "Successful loop" << std::endl;
   if (looped < INT_MAX) {
@@ -32,9 +30,7 @@ void countMatch() {
   }
 }
 
-// For each k, the length of the longest proper prefix of pattern[0..k] that
-// is also a suffix of it (its border). Patterns are shorter than 2^31
-// characters, so every length fits 32 bits.
+// For each k, the length of the longest proper prefix of pattern[0..k] that is also its suffix.
 std::vector<std::uint32_t> borders(const std::string& pattern) {
   std::vector<std::uint32_t> border(pattern.size(), 0);
   std::size_t b = 0;
@@ -59,24 +55,15 @@ int getWordCount(std::string text) {
       ++count;
     }
   }
-  // Summed wide, then narrowed: a text of over a billion characters with many
-  // spaces wraps instead of overflowing.
+  // Summed wide, then narrowed: a sum past int wraps instead of overflowing.
   return static_cast<int>(static_cast<long long>(count) + static_cast<long long>(text.size()));
 }
 
-// The terminator at position length is no digit, so the count runs over the
-// characters alone. Bytes 128 to 255 never count: as signed chars they are
-// negative, as unsigned ones above '9'. g++ compiles this to one compare and
-// an add with carry per byte, where a loop that subtracts '0' from the
-// signed value takes twice the cycles.
 int getDigitCount(std::string text) {
   return static_cast<int>(
       std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
-// The scan runs from the end, with memrchr, and stops at the first match:
-// that is the highest position, the one a scan from the start keeps last.
-// The terminator, the highest position of all, matches only NUL.
 int getLastIndex(char c, std::string text) {
   if (text.empty()) {
     return -1;
@@ -97,14 +84,7 @@ int getMatchCount(std::string pattern, std::string text) {
   if (str.size() < sub.size()) {
     return -2;
   }
-  // One pass over the text and its terminator that never steps back:
-  // matched is how many leading characters of sub the text holds just before
-  // position t. On a mismatch, and after a full match, it falls back to the
-  // longest border of what matched, so every occurrence is found, overlapping
-  // ones too, in ascending order, in time linear in both lengths. An
-  // occurrence may end on the terminator (sub ending in NUL) but none reaches
-  // past it. While nothing is matched, memchr jumps to the next position that
-  // holds sub's first character.
+  // Falling back to a border, never stepping back in the text, keeps a pass linear in both lengths.
   const std::vector<std::uint32_t> border = borders(sub);
   const std::size_t last = sub.size() - 1;
   const char* const chars = str.c_str();
@@ -135,13 +115,7 @@ int getMatchCount(std::string pattern, std::string text) {
   return looped;
 }
 
-// getMatchCount makes this test for every start in its one pass; charloop
-// serves direct calls. The walk is a loop, not a call per character, so a
-// pattern of millions of characters needs no stack. It never reads past
-// str's terminator: a NUL in sub matches that terminator only as sub's last
-// character, and a start from which the rest of sub cannot end at or before
-// the terminator fails at once (it could only fail later). Direct calls with
-// sub empty or i outside 0 to str's length return 0.
+// A loop, not a call per character, so that a pattern of millions of characters needs no stack.
 int charloop(int i, int j) {
   if (sub.empty() || !inScan(i, str)) {
     return 0;
@@ -153,6 +127,7 @@ int charloop(int i, int j) {
   }
   std::size_t t = static_cast<std::size_t>(i);
   std::size_t p = static_cast<std::size_t>(j);
+  // A match that would end past the terminator could only fail later: no read goes there.
   if (t + (last - p) > str.size()) {
     return 0;
   }
