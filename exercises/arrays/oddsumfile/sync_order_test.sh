@@ -70,6 +70,7 @@ lay_out() {
   case $1 in
     append_*)
       command -v mkfs.ext4 >/dev/null || { reason="needs mkfs.ext4 (Debian package e2fsprogs)" && return 1; }
+      [ -c /dev/loop-control ] || { reason="needs /dev/loop-control, to mount an ext4 image" && return 1; }
       rm -f "$dir/ext4.img" && truncate -s 8M "$dir/ext4.img" && mkfs.ext4 -q "$dir/ext4.img"
       mount -o loop "$dir/ext4.img" "$dir/w"
       ;;
