@@ -28,7 +28,7 @@ if [[ $shape == exfat* ]]; then
     [ "$(id -u)" -eq 0 ] || skip "needs root, to mount an exFAT image"
     need mkfs.exfat exfatprogs mount.exfat-fuse exfat-fuse losetup mount unshare util-linux
     needed 77
-    [ -c /dev/fuse ] && [ -c /dev/loop-control ] || skip "needs /dev/fuse and /dev/loop-control, to mount an exFAT image"
+    { [ -c /dev/fuse ] && [ -c /dev/loop-control ]; } || skip "needs /dev/fuse and /dev/loop-control, to mount an exFAT image"
     rm -rf "$work"
     ODDSUMFILE_NAMESPACE=1 exec unshare -m --propagation private "$0" "$@"
   fi
