@@ -377,7 +377,11 @@ bool putInPlace(const Folder& folder, NewFile& file, const std::string& name) {
     return false;
   }
   struct stat info {};
-  if (folder.sticky || fstatat(at, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+  if (folder.sticky) {
+    errno = EPERM;
+    return false;
+  }
+  if (fstatat(at, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
     errno = EEXIST;
     return false;
   }
