@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -123,6 +124,13 @@ struct Watches {
 };
 
 const Watches* watches = nullptr;
+bool allocationFailed = false;
+
+// An extraction swallows its std::bad_alloc, leaving only the bad bit: this keeps the cause.
+void noteAllocationFailure() {
+  allocationFailed = true;
+  throw std::bad_alloc();
+}
 
 // One whole line on standard error in a single write.
 void report(const char* program, const char* what, int error) {
@@ -167,6 +175,7 @@ void startProgram(int argc, char* argv[], const char* program, const char* summa
   // Built here and destroyed at exit before the streams' last flush, which needs no watch.
   static Watches installed;
   watches = &installed;
+  std::set_new_handler(noteAllocationFailure);
   if (argc > 1) {
     std::exit(answer(argc, argv, program, summary, section, version));
   }
@@ -174,7 +183,10 @@ void startProgram(int argc, char* argv[], const char* program, const char* summa
 
 int exitStatus(const char* program, int status) {
   std::cout.flush();
-  const int readError = watches != nullptr ? watches->reads.error() : 0;
+  int readError = watches != nullptr ? watches->reads.error() : 0;
+  if (readError == 0 && std::cin.bad()) {
+    readError = allocationFailed ? ENOMEM : EIO;
+  }
   // Told first: a failed read ends the input early, and a failed write may follow from it.
   if (readError != 0) {
     report(program, "read error", readError);
