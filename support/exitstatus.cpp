@@ -6,24 +6,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <streambuf>
 #include <string>
 #include <string_view>
 
 namespace {
 
-// Stands between std::cout and the buffer it writes through, passes every
-// character and every flush on unchanged, and keeps the error number of the
-// first write that fails. It is taken at that moment: by the end of the
-// program errno may hold the result of any later call (a read of standard
-// input, say). After a failure the stream is bad and writes nothing more.
+// Passes std::cout's writes on and keeps the error number of the first that fails, taken at once:
+// by the end errno holds whatever a later call left there.
 class WriteWatch : public std::streambuf {
 public:
   explicit WriteWatch(std::streambuf* target) : target_(target) {}
 
   std::streambuf* target() const { return target_; }
 
-  // The first failure's error number, 0 while every write has succeeded.
   int error() const { return error_; }
 
 protected:
@@ -58,7 +55,6 @@ protected:
   }
 
 private:
-  // A failure that set no error number is told as an input/output error.
   void noteFailure() {
     if (error_ == 0) {
       error_ = errno != 0 ? errno : EIO;
@@ -69,21 +65,14 @@ private:
   int error_ = 0;
 };
 
-// Stands between std::cin and the buffer it reads through, and tells a
-// failed read (a directory as standard input, an I/O error) from the end of
-// the input: both reach the reader as the end, but a failure keeps its error
-// number, taken at once, for exitStatus to report. std::cin reads through
-// the C library's stdin, whose error indicator tells the two apart (errno
-// alone may hold a failed flush of standard output that the C library made
-// on the way). After a failure every later read ends at once, without asking
-// the system again.
+// Passes std::cin's reads on and keeps the error number of a failed one, which reaches the reader
+// as the end of the input; stdin's error indicator tells the two apart, errno alone cannot.
 class ReadWatch : public std::streambuf {
 public:
   explicit ReadWatch(std::streambuf* target) : target_(target) {}
 
   std::streambuf* target() const { return target_; }
 
-  // The failure's error number, 0 while no read has failed.
   int error() const { return error_; }
 
 protected:
@@ -101,7 +90,7 @@ protected:
   }
 
 private:
-  // One character from the target by read, the end once a read has failed.
+  // After a failure the input has ended, without asking the system again.
   int_type pass(int_type (std::streambuf::*read)()) {
     if (error_ != 0) {
       return traits_type::eof();
@@ -118,26 +107,30 @@ private:
   int error_ = 0;
 };
 
-// Both put in place before main runs (the standard streams are built by
-// then: the initializer of <iostream>, included above, runs first), so that
-// every read and write of the program passes a watch. The streams get their
-// own buffers back at exit, before they are flushed for the last time.
-struct Watched {
+// Both watches, in place while this lives.
+struct Watches {
   WriteWatch writes{std::cout.rdbuf()};
   ReadWatch reads{std::cin.rdbuf()};
-  Watched() {
+  Watches() {
     std::cout.rdbuf(&writes);
     std::cin.rdbuf(&reads);
   }
-  ~Watched() {
+  ~Watches() {
     std::cin.rdbuf(reads.target());
     std::cout.rdbuf(writes.target());
   }
-  Watched(const Watched&) = delete;
-  Watched& operator=(const Watched&) = delete;
+  Watches(const Watches&) = delete;
+  Watches& operator=(const Watches&) = delete;
 };
 
-Watched watched;
+const Watches* watches = nullptr;
+bool allocationFailed = false;
+
+// An extraction swallows its std::bad_alloc, leaving only the bad bit: this keeps the cause.
+void noteAllocationFailure() {
+  allocationFailed = true;
+  throw std::bad_alloc();
+}
 
 // One whole line on standard error in a single write.
 void report(const char* program, const char* what, int error) {
@@ -145,35 +138,8 @@ void report(const char* program, const char* what, int error) {
   std::cerr << line << std::flush;
 }
 
-} // namespace
-
-int exitStatus(const char* program, int status) {
-  std::cout.flush();
-  // A failed read ended the input early: the program worked on less than it
-  // was given. Told before a failed write, which may have followed from it.
-  if (watched.reads.error() != 0) {
-    report(program, "read error", watched.reads.error());
-    status = 1;
-  }
-  if (!std::cout) {
-    // The stream also turns bad without a failed write when a caller sets
-    // its state; that too is a write that did not happen.
-    report(program, "write error", watched.writes.error() != 0 ? watched.writes.error() : EIO);
-    status = 1;
-  }
-  return status;
-}
-
-int fileError(const char* program, const char* file, int error) {
-  report(program, file, error);
-  return 1;
-}
-
-namespace {
-
-// Answers a command line that holds arguments, as answerArguments tells,
-// and gives the exit status: apart from answerArguments, so that its
-// strings are freed before std::exit, which unwinds no stack.
+// The exit status for a command line with arguments; apart from startProgram so that its strings
+// are freed before std::exit, which unwinds no stack.
 int answer(int argc, char* argv[], const char* program, const char* summary, int section,
            const char* version) {
   const std::string usage = std::string("Usage: ") + program + " [--help | --version]\n";
@@ -192,8 +158,7 @@ int answer(int argc, char* argv[], const char* program, const char* summary, int
     }
     return exitStatus(program);
   }
-  // GNU's words: an option the program does not know, or an operand, of
-  // which it takes none (anything after --help or --version is one).
+  // GNU's words; anything after --help or --version is an operand.
   const std::string wrong = known ? argv[2] : argv[1];
   const bool option = !known && wrong.size() > 1 && wrong[0] == '-';
   std::cerr << std::string(program) + ": " +
@@ -205,9 +170,37 @@ int answer(int argc, char* argv[], const char* program, const char* summary, int
 
 } // namespace
 
-void answerArguments(int argc, char* argv[], const char* program, const char* summary, int section,
-                     const char* version) {
+void startProgram(int argc, char* argv[], const char* program, const char* summary, int section,
+                  const char* version) {
+  // Built here and destroyed at exit before the streams' last flush, which needs no watch.
+  static Watches installed;
+  watches = &installed;
+  std::set_new_handler(noteAllocationFailure);
   if (argc > 1) {
     std::exit(answer(argc, argv, program, summary, section, version));
   }
+}
+
+int exitStatus(const char* program, int status) {
+  std::cout.flush();
+  int readError = watches != nullptr ? watches->reads.error() : 0;
+  if (readError == 0 && std::cin.bad()) {
+    readError = allocationFailed ? ENOMEM : EIO;
+  }
+  // Told first: a failed read ends the input early, and a failed write may follow from it.
+  if (readError != 0) {
+    report(program, "read error", readError);
+    status = 1;
+  }
+  if (!std::cout) {
+    const int writeError = watches != nullptr ? watches->writes.error() : 0;
+    report(program, "write error", writeError != 0 ? writeError : EIO);
+    status = 1;
+  }
+  return status;
+}
+
+int fileError(const char* program, const char* file, int error) {
+  report(program, file, error);
+  return 1;
 }

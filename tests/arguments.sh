@@ -1,10 +1,11 @@
 #!/bin/sh
 # Checks the arguments a program answers: --help and --version print on
-# standard output alone and exit 0; an unknown option, an operand or a
-# second argument prints nothing on standard output, the usage line on
-# standard error, and exits 2; a --help that cannot be written exits 1 with
-# the write error. help.out and version.out in DIR, the program's folder,
-# where it has them, hold the exact output of --help and --version.
+# standard output alone and exit 0; each refused command line below prints
+# nothing on standard output and exits 2, and their standard error together
+# is refused_arguments.err beside this script, PROGRAM standing for the
+# program's name; a --help that cannot be written exits 1 with the write
+# error. help.out and version.out in DIR, the program's folder, where it has
+# them, hold the exact output of --help and --version.
 #   arguments.sh DIR [EMULATOR...] PROGRAM
 set -u
 dir=$1
@@ -32,14 +33,18 @@ for arg in --help --version; do
 done
 
 set -f
+: >"$tmp/refused"
 for args in --verbose -h - help '--help --version' '--version x'; do
   status=0
   # shellcheck disable=SC2086
   "$@" $args </dev/null >"$tmp/out" 2>"$tmp/err" || status=$?
-  [ "$status" -eq 2 ] && [ ! -s "$tmp/out" ] && grep -Fqx "Usage: $name [--help | --version]" "$tmp/err" ||
-    wrong "$args: exit status $status, expected 2 with nothing on standard output and the usage on standard error:"
+  cat "$tmp/err" >>"$tmp/refused"
+  [ "$status" -eq 2 ] && [ ! -s "$tmp/out" ] ||
+    wrong "$args: exit status $status, expected 2 with nothing on standard output:"
 done
 set +f
+sed "s/PROGRAM/$name/g" "$(dirname "$0")/refused_arguments.err" >"$tmp/expected"
+diff -u "$tmp/expected" "$tmp/refused" || failed=1
 
 status=0
 "$@" --help </dev/null >/dev/full 2>"$tmp/err" || status=$?

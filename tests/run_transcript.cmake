@@ -37,6 +37,9 @@ if(STDOUT STREQUAL "full")
 elseif(STDOUT STREQUAL "closed")
   # execute_process cannot close a descriptor.
   set(command sh -c "exec \"$@\" >&-" sh ${command})
+elseif(STDOUT STREQUAL "limited")
+  # 512 bytes at most; SIGXFSZ ignored, so a write past them fails with EFBIG (&&: a ; splits lists).
+  set(command sh -c "ulimit -f 1 && trap '' XFSZ && exec \"$@\"" sh ${command})
 endif()
 execute_process(COMMAND ${command} WORKING_DIRECTORY ${cwd} INPUT_FILE ${INPUT} OUTPUT_FILE ${output}
                 ERROR_VARIABLE stderr RESULT_VARIABLE status TIMEOUT 100)

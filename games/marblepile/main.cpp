@@ -2,7 +2,7 @@
 #include "marblepile.hpp"
 
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   marbleRun(11, true, true);
   return exitStatus(SUITE_PROGRAM);
 }

@@ -37,7 +37,8 @@ char readForbidden() {
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+  startProgram(argc, argv, SUITE_PROGRAM, "copy standard input to standard output", 1, "0");
   const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
   std::cout << input;
   const std::string first = input.substr(0, input.find('\n'));

@@ -4,7 +4,7 @@
 #include <cerrno>
 
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   int values[4] = {1, 2, 2, 3};
   int status = 0;
   if (sumOfPositiveOdd("a.txt", values, 4) != 1) {

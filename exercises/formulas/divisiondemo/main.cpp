@@ -4,7 +4,7 @@
 
 // Line 5 ends with a bare newline, every other line with a flush.
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   const int a = 17;
   const int b = 5;
   const double c = static_cast<double>(a / b); // integer division first: 3, then 3.0

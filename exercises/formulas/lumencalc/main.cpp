@@ -5,7 +5,7 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   for (int pass = 0; pass < 2; ++pass) {
     const double distance = static_cast<double>(std::rand() % 10);
     const double brightness = static_cast<double>(std::rand() % 50);

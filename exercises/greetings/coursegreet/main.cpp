@@ -4,7 +4,7 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   std::cout << "Enter a CS course number" << std::endl;
   // The end of input, a non-number and a number beyond int all leave the course number at 0.
   if (!(std::cin >> a)) {

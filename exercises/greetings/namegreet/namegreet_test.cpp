@@ -49,4 +49,18 @@ TEST_F(Namegreet, EndOfInputLeavesBothWordsEmpty) {
   EXPECT_EQ(dialog, "");
 }
 
+TEST_F(Namegreet, LongWordsAreGreetedWholeAndKeptUpTo4096Bytes) {
+  const std::string named = std::string(4096, 'a') + std::string(5000, 'b');
+  const std::string answer = std::string(4096, 'c') + std::string(5000, 'd');
+  CinFeed in(named + "\n" + answer + " more");
+  CoutCapture out;
+  converse();
+  EXPECT_EQ(out.str(), questions(named));
+  EXPECT_EQ(name, std::string(4096, 'a'));
+  EXPECT_EQ(dialog, std::string(4096, 'c'));
+  std::string rest;
+  std::cin >> rest;
+  EXPECT_EQ(rest, "more");
+}
+
 } // namespace

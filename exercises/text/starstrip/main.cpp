@@ -5,7 +5,7 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-  answerArguments(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
+  startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   const std::string text = "etwr3**23dbsh*";
   std::cout << removeStars(text);
   return exitStatus(SUITE_PROGRAM);
