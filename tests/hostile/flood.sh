@@ -4,58 +4,24 @@
 # is fed what it takes in 20 s. Its peak memory must stay within PEAK_KB, and it must end with
 # status 0 and exactly the output due for what it was fed, or with status 1 and one line on
 # standard error; never status 0 with its output cut short.
-#   flood.sh KIND PEAK_KB [EMULATOR...] PROGRAM
+#   flood.sh KIND PEAK_KB DIR [EMULATOR...] PROGRAM    (DIR: the program's folder)
 set -u
 export LC_ALL=C
 kind=$1
 limit=$2
-shift 2
+dir=$3
+shift 3
 name=$(basename "${!#}")
 
-# What the program prints for a word that is no answer it takes: HEAD, then EACH for every byte
-# of the word ("echo": the byte itself), then TAIL.
-each=
-tail=
-case $name in
-  namegreet)
-    head=$'What is your name?\nHello, '
-    each='echo'
-    tail=$'!\nWould you like to play a game?\n'
-    ;;
-  diceduel)
-    head="Welcome to Vortle Dice!
-
-It is now human's turn
-
-Do you want to roll a dice (Y/N)?:
-"
-    each="That's not a valid input numb nut
-Do you want to roll a dice (Y/N)?:
-"
-    tail=$'No more answers; the game ends here.\n'
-    ;;
-  marblepile)
-    head='Lets start the game!
-Initial size is: 11
-First player to play: Computer
-Is computer in smart mode? Yes
-Computer is playing..
-Computer took 4
-Remaining marbles: 7
-Your move. Marbles remaining: 7
-Wrong Move. You can only choose between 1 to 3
-Your move. Marbles remaining: 7
-No more moves; the game ends here.
-'
-    ;;
-  coursegreet)
-    head=$'Enter a CS course number\nHello, CS 0 World!\n1 MAKE IT END\n'
-    ;;
-  *)
-    echo "$name: its output is not in the table of $0"
-    exit 1
-    ;;
-esac
+# What the program prints when flooded, from flood.bash in its folder: HEAD, then EACH for every
+# byte of the word ("echo": the byte itself), then TAIL.
+head='' each='' tail=''
+if [ ! -f "$dir/flood.bash" ]; then
+  echo "$name: $dir has no flood.bash, which says what it prints when flooded"
+  exit 1
+fi
+# shellcheck source=/dev/null
+. "$dir/flood.bash"
 
 case $kind in
   word) byte=x bytes=200000000 seconds=20 end= ;;
