@@ -56,6 +56,14 @@ noproc=(unshare -m sh -c 'umount -l /proc && exec "$@"' sh)
 failures=0
 skipped=0
 
+# Runs a step of a row's set-up; where the system refuses it (in a user
+# namespace or a container, say), the row is skipped, saying so.
+step() {
+  "$@" >/dev/null 2>&1 && return
+  reason="needs what the system refuses here: $*"
+  return 1
+}
+
 # Lays out the row $1 with a.txt as the shape $2 (file, none, link to a
 # file, dangling link) in $dir/w, and goes where the program runs; sets run,
 # the command before the program. Fails with a reason to skip.
@@ -78,7 +86,7 @@ lay_out() {
       command -v mkfs.ext4 >/dev/null || { reason="needs mkfs.ext4 (Debian package e2fsprogs)" && return 1; }
       [ -c /dev/loop-control ] || { reason="needs /dev/loop-control, to mount an ext4 image" && return 1; }
       rm -f "$dir/ext4.img" && truncate -s 8M "$dir/ext4.img" && mkfs.ext4 -q "$dir/ext4.img"
-      mount -o loop "$dir/ext4.img" "$dir/w"
+      step mount -o loop "$dir/ext4.img" "$dir/w" || return 1
       ;;
   esac
   cd "$dir/w"
@@ -95,11 +103,11 @@ lay_out() {
     dangling) mkdir sub && ln -s sub/new.txt a.txt ;;
   esac
   case $1 in
-    nobody_unreadable_folder) chown -R nobody:nogroup . && chmod 300 . && run=("${nobody[@]}") ;;
+    nobody_unreadable_folder) step chown -R nobody:nogroup . && chmod 300 . && run=("${nobody[@]}") ;;
     setid) chmod 4755 a.txt ;;
-    bind_mounted) printf elsewhere >"$dir/bound.txt" && mount --bind "$dir/bound.txt" a.txt ;;
-    append_only_folder*) chattr +a . ;;
-    no_proc*) run=("${noproc[@]}") ;;
+    bind_mounted) printf elsewhere >"$dir/bound.txt" && step mount --bind "$dir/bound.txt" a.txt ;;
+    append_only_folder*) step chattr +a . ;;
+    no_proc*) step unshare -m umount -l /proc && run=("${noproc[@]}") ;;
     # The limit counts standard input, output and error alone: any other
     # descriptor the test's runner left open is closed first.
     ulimit_*)
@@ -107,9 +115,9 @@ lay_out() {
       run=(bash -c 'for fd in /proc/$$/fd/*; do [ "${fd##*/}" -le 2 ] || eval "exec ${fd##*/}>&-"; done
         ulimit -n "$0" && exec "$@"' "${1#ulimit_}")
       ;;
-  esac
+  esac || return 1
   case $1 in
-    *_as_nobody) chown -R nobody:nogroup . && run+=("${nobody[@]}") ;;
+    *_as_nobody) step chown -R nobody:nogroup . && run+=("${nobody[@]}") ;;
   esac
 }
 
