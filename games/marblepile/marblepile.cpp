@@ -1,5 +1,7 @@
 #include "marblepile.hpp"
 
+#include "input.hpp"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -24,7 +26,7 @@ bool readCount(int& count) {
   if (std::cin.peek() == std::char_traits<char>::eof()) {
     return false;
   }
-  if (std::cin >> count) {
+  if (readInt(std::cin, count)) {
     return true;
   }
   // The failed read may have taken part of the word; drop the rest of it, not the next one.

@@ -1,5 +1,6 @@
 #include "coursegreet.hpp"
 #include "exitstatus.hpp"
+#include "input.hpp"
 
 #include <iostream>
 
@@ -7,7 +8,7 @@ int main(int argc, char* argv[]) {
   startProgram(argc, argv, SUITE_PROGRAM, SUITE_SUMMARY, SUITE_SECTION, SUITE_VERSION);
   std::cout << "Enter a CS course number" << std::endl;
   // The end of input, a non-number and a number beyond int all leave the course number at 0.
-  if (!(std::cin >> a)) {
+  if (!readInt(std::cin, a)) {
     a = 0;
   }
   std::cout << "Hello, CS " << a << " World!" << std::endl;
